@@ -1,0 +1,5 @@
+# Shared settings of the project's scripts (sourced, not run).
+SHELL_CACHE=${SHELL_CACHE:-/var/cache/display-shell}
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8

@@ -1,0 +1,51 @@
+#include "TextConversion.h"
+
+#include <windows.h>
+
+#include "ProcessValues.h"
+#include "UnitConversion.h"
+
+WideBuffer Utf8ToWide(const char* text)
+{
+    if (!text)
+        return nullptr;
+    UINT codePage;
+    DWORD flags = 0;
+    switch (ResGetDbFormat()) {
+    case 0:
+        codePage = CP_UTF8;
+        flags = MB_ERR_INVALID_CHARS;  // a broken sequence is no text, not a string of question marks
+        break;
+    case 1:
+        codePage = static_cast<UINT>(ResGetCodePage());
+        break;
+    default:
+        return nullptr;
+    }
+    const int length = MultiByteToWideChar(codePage, flags, text, -1, nullptr, 0);
+    if (length <= 0)
+        return nullptr;
+    WideBuffer wide(new wchar_t[static_cast<size_t>(length)]());
+    if (MultiByteToWideChar(codePage, flags, text, -1, wide.get(), length) <= 0)
+        return nullptr;
+    return wide;
+}
+
+NarrowBuffer WideToUtf8(const wchar_t* text)
+{
+    if (!text)
+        return nullptr;
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return nullptr;
+    NarrowBuffer narrow(new char[static_cast<size_t>(length) + 1]());
+    if (WideCharToMultiByte(CP_UTF8, 0, text, -1, narrow.get(), length, nullptr, nullptr) <= 0)
+        return nullptr;
+    return narrow;
+}
+
+std::wstring FormatValueByUnit(const std::wstring& value, const char* unit)
+{
+    const WideBuffer wideUnit = Utf8ToWide(unit);
+    return ConvertValueByUnit(wideUnit ? wideUnit.get() : L"", value);
+}
