@@ -6,6 +6,7 @@ struct ProcessValues {
     std::wstring appDir;
     std::wstring stringDir;
     std::wstring languageCode;
+    std::string languageCodeA;
     int codePage = 0;
     std::wstring runModeFlag;
     int unitMode = 0;
@@ -41,6 +42,8 @@ void ResSetStringDir(const std::wstring& folder) { Values().stringDir = folder; 
 
 std::wstring ResGetLanguageCode() { return Values().languageCode; }
 void ResSetLanguageCode(const std::wstring& code) { Values().languageCode = code; }
+std::string ResGetLanguageCodeA() { return Values().languageCodeA; }
+void ResSetLanguageCodeA(const std::string& code) { Values().languageCodeA = code; }
 int ResGetCodePage() { return Values().codePage; }
 void ResSetCodePage(int codePage) { Values().codePage = codePage; }
 

@@ -14,6 +14,8 @@ void ResSetStringDir(const std::wstring& folder);
 
 std::wstring ResGetLanguageCode();  // "EN", "CN", ...
 void ResSetLanguageCode(const std::wstring& code);
+std::string ResGetLanguageCodeA();  // the narrow copy the data-resource readers use
+void ResSetLanguageCodeA(const std::string& code);
 int ResGetCodePage();  // the ANSI code page of the language
 void ResSetCodePage(int codePage);
 

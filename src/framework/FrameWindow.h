@@ -1,0 +1,20 @@
+#pragma once
+// A top-level window that holds one active view in its client area (and, later, docked bars).
+#include "Window.h"
+
+class CFormView;
+
+class CFrameWindow : public CWindow {
+public:
+    bool CreateFrame(const std::wstring& title, DWORD style, const RECT& rect);
+
+    CFormView* GetActiveView() const { return m_activeView; }
+    void SetActiveView(CFormView* view) { m_activeView = view; }
+
+protected:
+    bool OnClose() override;
+    void OnDestroy() override;
+
+private:
+    CFormView* m_activeView = nullptr;
+};

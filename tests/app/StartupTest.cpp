@@ -1,0 +1,184 @@
+// The real program, started on prepared program folders: its start-up messages, the clean-up of
+// a left-over diagnostic program, and what exit leaves behind.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+
+#include "ProgramRun.h"
+#include "StringFile.h"
+#include "TempFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr DWORD kStartTimeoutMs = 30000;
+const wchar_t* const kMainTitle = L"Nuthawk";
+const wchar_t* const kProfileMessage = L"Reading profile failed!";
+const wchar_t* const kStringsMessage = L"Loading system resource failed!\nDefault resource will be used.";
+
+std::string ConfigWithLanguage(const std::string& language)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"" + language +
+           "\" /><SYSTEM SCREENMODE=\"1\" UNITMODE=\"0\" /></COMMON></CONFIG>\n";
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    // A program folder holding the program, and optionally "Config.xml" and the English string file.
+    fs::path InstallProgram(const fs::path& folderName, bool withConfig, bool withEnglishStrings,
+                            const std::string& language = "EN")
+    {
+        const fs::path folder = root / folderName;
+        fs::create_directories(folder / "SysString");
+        fs::copy_file(BuildProgramFolder() / "Display.exe", folder / "Display.exe");
+        if (withConfig)
+            std::ofstream(folder / "Config.xml", std::ios::binary) << ConfigWithLanguage(language);
+        if (withEnglishStrings) {
+            const TAG_STRING_RESOURCE_ITEM texts[] = {{0x10000002, L"Yes"}, {0x10000003, L"No"}};
+            EXPECT_TRUE(WriteStringFile(folder / "SysString" / "STRRES.EN", texts));
+        }
+        return folder;
+    }
+
+    // Starts the program and answers "Yes" to each question box until the main window shows.
+    // Returns the texts of the boxes in the order they came.
+    std::vector<std::wstring> StartAndAnswer(CProgramRun& run, const fs::path& folder)
+    {
+        EXPECT_TRUE(run.Start(folder / "Display.exe", L"", temporary));
+        std::vector<std::wstring> boxes;
+        const DWORD start = GetTickCount();
+        while (!run.FindVisibleWindow(kMainTitle) && GetTickCount() - start < kStartTimeoutMs && !run.HasExited()) {
+            if (HWND box = run.FindQuestionBox()) {
+                boxes.push_back(QuestionBoxText(box));
+                AnswerQuestionBox(box, true);
+                while (IsWindow(box) && GetTickCount() - start < kStartTimeoutMs)
+                    PollPause();
+            }
+            PollPause();
+        }
+        EXPECT_TRUE(run.FindVisibleWindow(kMainTitle)) << "the main window did not show";
+        return boxes;
+    }
+
+    void CloseAndWait(CProgramRun& run)
+    {
+        PostMessageW(run.FindVisibleWindow(kMainTitle), WM_CLOSE, 0, 0);
+        EXPECT_EQ(run.WaitForExit(kStartTimeoutMs), 0);
+    }
+
+    CTempFolder root;
+    fs::path temporary = root / "temp";
+
+    void SetUp() override { fs::create_directories(temporary); }
+};
+
+struct MessageCase {
+    const char* name;
+    bool withConfig;
+    bool withStrings;
+    std::vector<std::wstring> expected;
+};
+
+class StartupMessageTest : public StartupTest, public ::testing::WithParamInterface<MessageCase> {};
+
+TEST_P(StartupMessageTest, ShowsEachMissingFileOnceAndStartsWithDefaults)
+{
+    const fs::path folder = InstallProgram("Program", GetParam().withConfig, GetParam().withStrings);
+    CProgramRun run;
+    EXPECT_EQ(StartAndAnswer(run, folder), GetParam().expected);
+    CloseAndWait(run);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StartupMessageTest, ::testing::Values(
+    MessageCase{"everything_present", true, true, {}},
+    MessageCase{"no_config", false, true, {kProfileMessage}},
+    MessageCase{"no_string_file", true, false, {kStringsMessage}},
+    MessageCase{"neither", false, false, {kProfileMessage, kStringsMessage}}),
+    [](const ::testing::TestParamInfo<MessageCase>& param) { return std::string(param.param.name); });
+
+TEST_F(StartupTest, LanguageWithoutItsFileFallsBackToEnglishSilently)
+{
+    const fs::path folder = InstallProgram("Program", true, true, "DE");
+    CProgramRun run;
+    EXPECT_TRUE(StartAndAnswer(run, folder).empty());
+    CloseAndWait(run);
+}
+
+TEST_F(StartupTest, RunsFromAFolderWithNonAsciiName)
+{
+    const fs::path folder = InstallProgram(L"Programm \u00DCbung \u0416", true, true);
+    CProgramRun run;
+    EXPECT_TRUE(StartAndAnswer(run, folder).empty());
+    CloseAndWait(run);
+}
+
+TEST_F(StartupTest, EndsOnlyTheFirstLeftOverDiagnosticProgram)
+{
+    fs::create_directories(root / "a");
+    fs::create_directories(root / "b");
+    fs::copy_file(BuildProgramFolder() / "MAKER.exe", root / "a" / "MAKER.exe");
+    fs::copy_file(BuildProgramFolder() / "MAKER.exe", root / "b" / "maker.EXE");
+    CProgramRun first, second;
+    ASSERT_TRUE(first.Start(root / "a" / "MAKER.exe"));
+    ASSERT_TRUE(second.Start(root / "b" / "maker.EXE"));
+
+    const fs::path folder = InstallProgram("Program", true, true);
+    CProgramRun run;
+    StartAndAnswer(run, folder);
+    EXPECT_EQ(first.HasExited() + second.HasExited(), 1) << "exactly one of the two must have been ended";
+    CloseAndWait(run);
+}
+
+class ExitTest : public StartupTest {
+protected:
+    fs::path StartRecorder(CProgramRun& recorder, const std::string& name, const std::wstring& extra = L"")
+    {
+        const fs::path log = root / (name + ".log");
+        EXPECT_TRUE(recorder.Start(BuildProgramFolder() / "ScreenRecorder.exe", L"--log \"" + log.wstring() + L"\" " + extra));
+        const DWORD start = GetTickCount();
+        while (!recorder.FindVisibleWindow(L"ScreenRecorder") && recorder.Windows().empty() &&
+               GetTickCount() - start < kStartTimeoutMs)
+            PollPause();
+        return log;
+    }
+};
+
+TEST_F(ExitTest, RemovesItsFoldersAndStopsEveryScreenRecorder)
+{
+    const fs::path folder = InstallProgram("Program", true, true);
+    fs::create_directories(folder / "download" / "pack");
+    std::ofstream(folder / "download" / "pack" / "part.zip") << "x";
+    CProgramRun recorderA, recorderB;
+    const fs::path logA = StartRecorder(recorderA, "recorderA");
+    const fs::path logB = StartRecorder(recorderB, "recorderB");
+
+    CProgramRun run;
+    StartAndAnswer(run, folder);
+    EXPECT_TRUE(fs::is_directory(temporary / "Nuthawk"));
+    CloseAndWait(run);
+
+    EXPECT_FALSE(fs::exists(temporary / "Nuthawk"));
+    EXPECT_FALSE(fs::exists(folder / "download"));
+    EXPECT_EQ(ReadFileBytes(logA), "control 3\n");
+    EXPECT_EQ(ReadFileBytes(logB), "control 3\n");
+    EXPECT_EQ(recorderA.WaitForExit(5000), 0);
+    EXPECT_EQ(recorderB.WaitForExit(5000), 0);
+}
+
+TEST_F(ExitTest, ARecorderThatDoesNotListenDoesNotHoldTheExit)
+{
+    const fs::path folder = InstallProgram("Program", true, true);
+    CProgramRun deaf;
+    const fs::path log = StartRecorder(deaf, "deaf", L"--deaf");
+
+    CProgramRun run;
+    StartAndAnswer(run, folder);
+    CloseAndWait(run);
+    EXPECT_NE(ReadFileBytes(log).find("control 3"), std::string::npos);
+    EXPECT_FALSE(deaf.HasExited());
+}
+
+}  // namespace
