@@ -10,12 +10,26 @@
 #define IDD_STARTDLG            134   // start splash
 #define IDD_POPMSGDLG           303   // question box
 
+#define IDD_BUTTONBAR           135   // soft-button row
+
+// Bitmaps (drawn by res/art/draw_bitmaps.py).
+#define IDB_POPMSG_SKIN         304   // question box, 478 x 248
+#define IDB_BUTTON_DEFAULT      320   // any skinned button without its own image, 103 x 29
+#define IDB_SOFTROW_BACKGROUND  321   // soft-button row, 979 x 60
+#define IDB_POPMSG_BUTTON       407   // question box buttons, 232 x 77
+#define IDB_POPMSG_BUTTON_DOWN  408
+#define IDB_SOFTROW_BUTTON      409   // soft-button row buttons, 103 x 29
+#define IDB_SOFTROW_BUTTON_DOWN 410
+#define IDB_SOFTROW_BUTTON_OFF  471
+
 #define IDC_ABOUT_TITLE         1000
 #define IDC_ABOUT_VERSION       1001
 #define IDC_STARTDLG_TEXT       1002
 #define IDC_POPMSG_TEXT         1084
 #define IDC_POPMSG_YES          9003
 #define IDC_POPMSG_NO           9004
+#define IDC_SOFTROW_NEXT        9001
+#define IDC_SOFTROW_PREVIOUS    9002
 
 #define ID_APP_ABOUT            57664
 #define ID_APP_EXIT             57665

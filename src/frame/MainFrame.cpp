@@ -41,11 +41,11 @@ void CMainFrame::SwitchView(int viewId, int)
     m_nCurrentViewId = viewId;
 }
 
-bool CMainFrame::OnCommand(int id, int, HWND)
+bool CMainFrame::OnCommand(int id, int code, HWND control)
 {
-    if (id == 57664) {
+    if (id == ID_APP_ABOUT) {
         static_cast<CDisplayApp*>(CApplication::Current())->OnAppAbout();
         return true;
     }
-    return false;
+    return CFrameWindow::OnCommand(id, code, control);
 }

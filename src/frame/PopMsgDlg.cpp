@@ -6,17 +6,20 @@
 
 namespace {
 
-// The box's layout in pixels: the face is 478 x 248 with two 232 x 77 buttons side by side.
-constexpr int kBoxWidth = 478;
-constexpr int kBoxHeight = 248;
 constexpr int kButtonWidth = 232;
 constexpr int kButtonHeight = 77;
 
-// The shared font may not exist yet: this box can be the first window of the start-up.
-void SetControlFont(HWND control)
+SIZE BitmapSize(HBITMAP bitmap)
 {
-    const HFONT font = NormalFont() ? NormalFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof(info), &info);
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+// The shared font may not exist yet: this box can be the first window of the start-up.
+HFONT TextFont()
+{
+    return NormalFont() ? NormalFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 std::wstring TextOr(uint32_t id, const wchar_t* english)
@@ -27,37 +30,45 @@ std::wstring TextOr(uint32_t id, const wchar_t* english)
 
 }  // namespace
 
-PopMsgDlg::PopMsgDlg(HWND parent) : CDialog(IDD_POPMSGDLG, parent), m_whiteBrush(CreateSolidBrush(RGB(255, 255, 255)))
+PopMsgDlg::PopMsgDlg(HWND parent)
+    : CDialog(IDD_POPMSGDLG, parent),
+      m_skin(LoadProgramBitmap(IDB_POPMSG_SKIN)),
+      m_whiteBrush(CreateSolidBrush(RGB(255, 255, 255)))
 {
 }
 
 bool PopMsgDlg::OnInitDialog()
 {
-    // Centred on the screen, not on the parent.
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kBoxWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - kBoxHeight) / 2;
-    SetWindowPos(Handle(), HWND_TOP, x, y, kBoxWidth, kBoxHeight, SWP_SHOWWINDOW);
+    // Sized to the skin and centred on the screen, not on the parent.
+    const SIZE skin = BitmapSize(m_skin.Get());
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - skin.cx) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - skin.cy) / 2;
+    SetWindowPos(Handle(), HWND_TOP, x, y, skin.cx, skin.cy, SWP_SHOWWINDOW);
 
     const RECT client = ClientRect();
-    CreateAnswerButton(IDC_POPMSG_YES, 0x10000002, L"Yes", client.left + 6, client.top + 163);
-    CreateAnswerButton(IDC_POPMSG_NO, 0x10000003, L"No", client.left + 240, client.top + 163);
+    m_yes = CreateAnswerButton(IDC_POPMSG_YES, 0x10000002, L"Yes", client.left + 6, client.top + 163);
+    m_no = CreateAnswerButton(IDC_POPMSG_NO, 0x10000003, L"No", client.left + 240, client.top + 163);
 
     const HWND text = Item(IDC_POPMSG_TEXT);
     MoveWindow(text, client.left + 10, client.top + 30, client.right - client.left - 20,
                client.bottom - client.top - 120, TRUE);
-    SetControlFont(text);
+    SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(TextFont()), TRUE);
     SetWindowTextW(text, m_message.c_str());
     return true;
 }
 
-void PopMsgDlg::CreateAnswerButton(int id, uint32_t textId, const wchar_t* english, int x, int y)
+std::unique_ptr<CBmpBtn> PopMsgDlg::CreateAnswerButton(int id, uint32_t textId, const wchar_t* english, int x, int y)
 {
-    const HWND button = CreateWindowExW(0, L"BUTTON", TextOr(textId, english).c_str(),
-                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER, x, y,
-                                        kButtonWidth, kButtonHeight, Handle(),
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                        nullptr);
-    SetControlFont(button);
+    auto button = std::make_unique<CBmpBtn>();
+    if (!button->Create(L"", WS_TABSTOP, RECT{x, y, x + kButtonWidth, y + kButtonHeight}, Handle(), id))
+        return nullptr;
+    button->SetFont(NormalFont());
+    button->SetText(TextOr(textId, english));
+    button->SetBitmaps(IDB_POPMSG_BUTTON, IDB_POPMSG_BUTTON_DOWN, 0, 0);
+    button->Enable(true);
+    button->Show();
+    button->SetCenterText(true);
+    return button;
 }
 
 bool PopMsgDlg::OnCommand(int id, int, HWND)
@@ -71,6 +82,17 @@ bool PopMsgDlg::OnCommand(int id, int, HWND)
         return true;
     }
     return false;
+}
+
+bool PopMsgDlg::OnEraseBkgnd(HDC dc)
+{
+    if (!m_skin)
+        return false;
+    const SIZE skin = BitmapSize(m_skin.Get());
+    CMemoryDc memory(dc);
+    CSelectObject selected(memory.Get(), m_skin.Get());
+    BitBlt(dc, 0, 0, skin.cx, skin.cy, memory.Get(), 0, 0, SRCCOPY);
+    return true;
 }
 
 HBRUSH PopMsgDlg::OnCtlColor(HDC dc, HWND control, UINT)

@@ -1,8 +1,11 @@
 #pragma once
 // The one modal question box of the program: a message and the buttons "Yes" (IDOK) and "No"
-// (IDCANCEL). A caller that only informs ignores the result; either button closes the box.
+// (IDCANCEL) on a fixed skin. A caller that only informs ignores the result; either button closes
+// the box. Enter answers Yes, Escape No.
+#include <memory>
 #include <string>
 
+#include "BmpBtn.h"
 #include "Dialog.h"
 #include "ScopedWin.h"
 
@@ -15,12 +18,16 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnEraseBkgnd(HDC dc) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     std::wstring ModalText() const override { return m_message; }
 
 private:
-    void CreateAnswerButton(int id, uint32_t textId, const wchar_t* english, int x, int y);
+    std::unique_ptr<CBmpBtn> CreateAnswerButton(int id, uint32_t textId, const wchar_t* english, int x, int y);
 
+    CScopedBitmap m_skin;
+    std::unique_ptr<CBmpBtn> m_yes;
+    std::unique_ptr<CBmpBtn> m_no;
     std::wstring m_message;
     CScopedBrush m_whiteBrush;
 };

@@ -1,6 +1,7 @@
 #include "FrameWindow.h"
 
 #include "Application.h"
+#include "FormView.h"
 
 bool CFrameWindow::CreateFrame(const std::wstring& title, DWORD style, const RECT& rect)
 {
@@ -9,6 +10,14 @@ bool CFrameWindow::CreateFrame(const std::wstring& title, DWORD style, const REC
     args.style = style;
     args.rect = rect;
     return Create(args);
+}
+
+bool CFrameWindow::OnCommand(int id, int code, HWND control)
+{
+    if (!m_activeView || !m_activeView->IsWindow())
+        return false;
+    SendMessageW(m_activeView->Handle(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+    return true;
 }
 
 bool CFrameWindow::OnClose()

@@ -12,6 +12,8 @@ public:
     void SetActiveView(CFormView* view) { m_activeView = view; }
 
 protected:
+    // Commands the frame does not handle itself go on to the active view.
+    bool OnCommand(int id, int code, HWND control) override;
     bool OnClose() override;
     void OnDestroy() override;
 

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "BmpFileFormat.h"
+
+namespace {
+
+struct BmpSpec {
+    int32_t width = 2;
+    int32_t height = 2;
+    uint16_t bitCount = 24;
+    uint32_t compression = 0;
+    uint32_t infoSize = 40;
+    uint32_t coloursUsed = 0;
+    int sizeFieldDelta = 0;
+    long pixelBytesDelta = 0;  // bytes added to (or cut from) the pixel data
+    uint32_t offsetField = 0;  // a lying offset of the pixel data, written over the true one
+};
+
+void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// A small hand-made BMP file as the spec describes it.
+std::vector<uint8_t> MakeBmp(const BmpSpec& spec)
+{
+    const uint32_t colours = spec.bitCount <= 8 ? (spec.coloursUsed ? spec.coloursUsed : 1u << spec.bitCount) : 0;
+    const uint32_t offset = 14 + 40 + 4 * colours;
+    const uint64_t stride = ((static_cast<uint64_t>(spec.width > 0 ? spec.width : 1) * spec.bitCount + 31) / 32) * 4;
+    const long pixels = static_cast<long>(stride * static_cast<uint64_t>(std::abs(spec.height))) + spec.pixelBytesDelta;
+    std::vector<uint8_t> bytes(offset + static_cast<size_t>(std::max(pixels, 0L)), 0x5A);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    Put32(bytes, 2, static_cast<uint32_t>(static_cast<long>(bytes.size()) + spec.sizeFieldDelta));
+    Put32(bytes, 10, spec.offsetField ? spec.offsetField : offset);
+    Put32(bytes, 14, spec.infoSize);
+    Put32(bytes, 18, static_cast<uint32_t>(spec.width));
+    Put32(bytes, 22, static_cast<uint32_t>(spec.height));
+    bytes[26] = 1;
+    bytes[28] = static_cast<uint8_t>(spec.bitCount);
+    bytes[29] = static_cast<uint8_t>(spec.bitCount >> 8);
+    Put32(bytes, 30, spec.compression);
+    Put32(bytes, 46, spec.coloursUsed);
+    return bytes;
+}
+
+struct CheckCase {
+    const char* name;
+    BmpSpec spec;
+    BMP_CHECK expected;
+};
+
+class BmpCheckTest : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(BmpCheckTest, ChecksTheFile)
+{
+    const std::vector<uint8_t> bytes = MakeBmp(GetParam().spec);
+    BMP_LAYOUT layout;
+    EXPECT_EQ(CheckBmpFile(bytes, layout), GetParam().expected);
+    if (GetParam().expected == BMP_CHECK::Ok) {
+        EXPECT_LE(layout.pixels.size(), layout.pixelBytesNeeded);
+        EXPECT_LE(layout.pixels.data() + layout.pixels.size(), bytes.data() + bytes.size());
+    }
+}
+
+BmpSpec With(void (*change)(BmpSpec&))
+{
+    BmpSpec spec;
+    change(spec);
+    return spec;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BmpCheckTest, ::testing::Values(
+    CheckCase{"plain", BmpSpec{}, BMP_CHECK::Ok},
+    CheckCase{"palette", With([](BmpSpec& s) { s.bitCount = 8; }), BMP_CHECK::Ok},
+    CheckCase{"top_down", With([](BmpSpec& s) { s.height = -2; }), BMP_CHECK::Ok},
+    CheckCase{"size_one_more", With([](BmpSpec& s) { s.sizeFieldDelta = 1; }), BMP_CHECK::HeaderError},
+    CheckCase{"size_one_less", With([](BmpSpec& s) { s.sizeFieldDelta = -1; }), BMP_CHECK::HeaderError},
+    CheckCase{"os2_header", With([](BmpSpec& s) { s.infoSize = 12; }), BMP_CHECK::NotWindows30},
+    CheckCase{"v4_header", With([](BmpSpec& s) { s.infoSize = 108; }), BMP_CHECK::NotWindows30},
+    CheckCase{"v5_header", With([](BmpSpec& s) { s.infoSize = 124; }), BMP_CHECK::NotWindows30},
+    CheckCase{"offset_past_end", With([](BmpSpec& s) { s.offsetField = 4000; }), BMP_CHECK::HeaderError},
+    CheckCase{"offset_inside_header", With([](BmpSpec& s) { s.offsetField = 16; }), BMP_CHECK::HeaderError},
+    CheckCase{"palette_past_offset", With([](BmpSpec& s) { s.bitCount = 8; s.offsetField = 60; }), BMP_CHECK::HeaderError},
+    CheckCase{"short_pixels_padded", With([](BmpSpec& s) { s.height = 8; s.pixelBytesDelta = -8; }), BMP_CHECK::Ok},
+    CheckCase{"mostly_missing_pixels", With([](BmpSpec& s) { s.height = 8; s.pixelBytesDelta = -60; }), BMP_CHECK::BuildError},
+    CheckCase{"zero_width", With([](BmpSpec& s) { s.width = 0; }), BMP_CHECK::BuildError},
+    CheckCase{"negative_width", With([](BmpSpec& s) { s.width = -4; }), BMP_CHECK::BuildError},
+    CheckCase{"zero_height", With([](BmpSpec& s) { s.height = 0; }), BMP_CHECK::BuildError},
+    CheckCase{"huge", With([](BmpSpec& s) { s.width = 0x7FFFFFFF; s.height = 0x7FFFFFFF; s.pixelBytesDelta = 0; }),
+              BMP_CHECK::BuildError},
+    CheckCase{"compressed", With([](BmpSpec& s) { s.bitCount = 8; s.compression = 1; }), BMP_CHECK::BuildError},
+    CheckCase{"odd_bit_count", With([](BmpSpec& s) { s.bitCount = 7; }), BMP_CHECK::BuildError}),
+    [](const ::testing::TestParamInfo<CheckCase>& param) { return std::string(param.param.name); });
+
+TEST(BmpCheck, RefusesWhatIsNoBmpAtAll)
+{
+    BMP_LAYOUT layout;
+    const std::vector<uint8_t> empty;
+    const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::vector<uint8_t> shortHeader = {'B', 'M', 10, 0, 0, 0};
+    EXPECT_EQ(CheckBmpFile(empty, layout), BMP_CHECK::NotBmp);
+    EXPECT_EQ(CheckBmpFile(png, layout), BMP_CHECK::NotBmp);
+    EXPECT_EQ(CheckBmpFile(shortHeader, layout), BMP_CHECK::HeaderError);
+    EXPECT_STREQ(BmpCheckMessage(BMP_CHECK::HeaderError), L"The BMP file header error!");
+}
+
+}  // namespace
