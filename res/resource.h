@@ -11,6 +11,14 @@
 #define IDD_POPMSGDLG           303   // question box
 
 #define IDD_BUTTONBAR           135   // soft-button row
+#define IDD_TOPBAR              376
+#define IDD_BOTTOMBAR           402
+#define IDD_MIDDLELEFTBAR       401
+#define IDD_LINEBAR             414   // line and column bars
+#define IDD_HELPINFOBAR         283
+#define IDD_TOPGUIDE            170
+#define IDD_TITLEBAR            139
+#define IDC_HELPINFO_TEXT       1067
 
 // Bitmaps (drawn by res/art/draw_bitmaps.py).
 #define IDB_POPMSG_SKIN         304   // question box, 478 x 248

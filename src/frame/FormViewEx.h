@@ -1,0 +1,84 @@
+#pragma once
+// The base of every view the main frame swaps: a white form view with one enable flag per command
+// of the bottom bar, the print lock, and one virtual operation per command id, so a view overrides
+// operations instead of handling WM_COMMAND itself. Home, Exit and Snapshot are shared here.
+#include <array>
+#include <optional>
+
+#include "FormView.h"
+#include "ScopedWin.h"
+
+class CFormViewEx : public CFormView {
+public:
+    explicit CFormViewEx(int templateId);
+    ~CFormViewEx() override;
+
+    int ViewId() const { return TemplateId(); }
+
+    // Sets the enable flag of one of the bottom bar's commands; other ids are ignored.
+    void SetButtonState(int commandId, bool enabled);
+    // The enable state the view gives a command, or nothing for commands without a flag.
+    std::optional<bool> CommandEnableState(int commandId) const;
+
+    // Runs after the frame made this view the active one; empties the soft-button row.
+    virtual void OnShowView();
+    // Runs when the frame switches away from this view.
+    virtual void OnHideView();
+
+    virtual void OnBack();
+    virtual void OnPageUp() {}
+    virtual void OnAccept() {}
+    virtual void OnPageDown() {}
+    virtual void OnPrint();
+    virtual void OnHelp() {}
+    virtual void OnExitDiagnosis();
+    virtual void OnChannel() {}
+    virtual void OnPlay() {}
+    virtual void OnWave() {}
+    virtual void OnViewOK() {}
+    virtual void OnViewCancel() {}
+    virtual void ConfirmExit();
+    virtual void OnFuncButton1() {}
+    virtual void OnFuncButton2() {}
+    virtual void OnFuncButton3() {}
+    virtual void OnFuncButton4() {}
+    virtual void OnFuncButton5() {}
+    virtual void OnSelectAll() {}
+    virtual void OnSave() {}
+    virtual void OnRead() {}
+    virtual void OnGuideButton(int /*id*/) {}
+    virtual void OnCommand3017() {}
+    virtual void OnSnapshot();
+    virtual void OnCommand3031() {}
+    virtual void OnCommand3033() {}
+    virtual void OnCommand3034() {}
+    virtual void OnToggleSelectAll() {}
+    virtual void OnCommand1125() {}
+    virtual void OnDelete() {}
+    virtual void OnResume() {}
+    virtual void OnPause() {}
+
+    // The print lock "CANPRINT", shared with every other view and copy of the program. The wait is
+    // bounded; false when the lock could not be had in time.
+    bool TakePrintLock();
+    void GivePrintLockBack();
+    bool HoldsPrintLock() const { return m_hPrintSemaphore != nullptr; }
+    static void SetPrintLockTimeout(DWORD milliseconds);
+
+protected:
+    bool OnCommand(int id, int code, HWND control) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+    bool OnEraseBkgnd(HDC dc) override;
+    void OnOK() override {}      // Enter and Escape do not end a view
+    void OnCancel() override {}
+
+private:
+    static constexpr std::array<int, 14> kFlaggedCommands = {3028, 3004, 3002, 3003, 3005, 3001, 3031,
+                                                            3033, 3034, 3035, 1125, 1126, 1117, 1116};
+    static int FlagIndex(int commandId);
+    bool DispatchCommand(int id);
+
+    HANDLE m_hPrintSemaphore = nullptr;
+    CScopedBrush m_hBackBrush;
+    std::array<bool, kFlaggedCommands.size()> m_enabled;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// A main frame created in the test process, as the program's main window, on a fixed 1024 x 700
+// window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+
+#include "Application.h"
+#include "MainFrame.h"
+#include "ProcessValues.h"
+#include "StringResources.h"
+#include "TempFolder.h"
+
+namespace {
+
+// An application object, so the frame is the main window as in the program.
+class CTestApplication : public CApplication {};
+
+inline RECT InFrame(HWND frame, HWND child)
+{
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+inline bool SameRect(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResFreeStrings();
+        ResSetDisplayMode(0);
+        ResSetScreenMode(1);  // a fixed 1024 x 700 window
+        ResSetAppDir(programFolder.Path().wstring() + L"\\");
+        auto owned = std::make_unique<CMainFrame>();
+        frame = owned.get();
+        ASSERT_TRUE(frame->LoadFrame(0));
+        application.SetMainWindow(std::move(owned));
+        frame->Show(SW_SHOW);
+    }
+    void TearDown() override { application.SetMainWindow(nullptr); }
+
+    bool Visible(CWindow& window) const { return IsWindowVisible(window.Handle()) != FALSE; }
+
+    CTempFolder programFolder;
+    CTestApplication application;
+    CMainFrame* frame = nullptr;
+};
+
+}  // namespace
