@@ -47,6 +47,11 @@ public:
     // Presses the soft button at a position of the row, when it exists, is visible and enabled.
     bool PressSoftButton(int position);
 
+    // Set by the start of a diagnosis, cleared by its end: the bars ask before they leave a view
+    // while it is set.
+    bool IsDiagnosisRunning() const { return m_diagnosisRunning; }
+    void SetDiagnosisRunning(bool running) { m_diagnosisRunning = running; }
+
     // A hook with no effect, called when an exchange with the diagnostic program is done.
     int OnExchangeDone(int) { return 1; }
 
@@ -97,6 +102,7 @@ private:
     std::vector<CDialogBar*> m_dockOrder;  // bars in creation order: the order they dock in
 
     int m_nCurrentViewId = 0;
+    bool m_diagnosisRunning = false;
     std::vector<std::unique_ptr<CFormViewEx>> m_views;  // in creation order
     std::map<int, CFormViewEx*> m_viewsById;
     CMakerView* m_pMakerView = nullptr;
