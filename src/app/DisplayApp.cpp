@@ -20,6 +20,7 @@
 #include "SharedHandles.h"
 #include "StartDlg.h"
 #include "StringResources.h"
+#include "VehicleDataWin.h"
 
 namespace {
 
@@ -119,6 +120,7 @@ bool CDisplayApp::InitInstance()
     OleInitialize(nullptr);
     CreateFonts();
     LoadTexts();
+    InstallVehicleDataServices();
     ResSetDisplayMode(1);
     SetRegistryKey(L"Morvaks");
     SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, L"hSemaphore"));
