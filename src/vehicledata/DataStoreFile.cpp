@@ -129,7 +129,7 @@ bool DataStoreFile::FindInContainer(std::string_view folder, std::string_view na
     const uint64_t containerSize = m_file.GetSize();
 
     // The count is only as good as the entries that follow it: a short read ends the search.
-    std::vector<uint8_t> entries(kEntriesPerRead * kContainerEntrySize);
+    std::vector<uint8_t> entries(std::min<size_t>(kEntriesPerRead, count) * kContainerEntrySize);
     for (uint32_t first = 0; first < count; first += kEntriesPerRead) {
         const size_t wanted = std::min<size_t>(kEntriesPerRead, count - first) * kContainerEntrySize;
         const size_t got = m_file.ReadAt(kContainerCountSize + uint64_t{first} * kContainerEntrySize, entries.data(), wanted);

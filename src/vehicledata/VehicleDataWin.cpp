@@ -13,6 +13,7 @@ void ShowDbMessageBox(const std::wstring& text)
 {
     if (AnswerModalBox(MODAL_BOX{0, text}))
         return;
+    // Titled with the program's name, owned by whatever window the user is working in.
     MessageBoxW(GetActiveWindow(), text.c_str(), L"Display", MB_OK);
 }
 
