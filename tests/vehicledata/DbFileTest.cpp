@@ -133,6 +133,23 @@ TEST_F(DbFileTest, OpensAFileInASubFolder)
     EXPECT_EQ(Strings(file.ReadRecord(Key("KEY1"))), Items{"one"});
 }
 
+TEST_F(DbFileTest, OpensFilesInAFolderOfAnyCharacters)
+{
+    // No code page holds all of these: the folder must reach the file system as it is.
+    const std::filesystem::path soft = folder.Path() / std::filesystem::path(u8"Fahrzeug \u00C4\u00D6 \u4E2D\u6587 \u0416");
+    // Built by hand: natively the C locale cannot give this path as a wide text.
+    const std::wstring softwareDir = folder.Path().wstring() + L"\\Fahrzeug \u00C4\u00D6 \u4E2D\u6587 \u0416\\";
+    WriteDbFile(soft, L"EN_DS.DB", EncodeDbFile({}, {{"KEY1", {"one"}}}));
+    WriteFixtureFile(soft / "PACK_EN.dat", EncodeTextDatabase({}, {{TextDbKey("ABC"), u"packed"}}));
+    ResSetSoftwareDir(softwareDir);
+    CDbFile plain;
+    ASSERT_TRUE(plain.Open(L"EN_DS.DB"));
+    EXPECT_EQ(Strings(plain.ReadRecord(Key("KEY1"))), Items{"one"});
+    CDbFile packed;
+    ASSERT_TRUE(packed.Open(L"PACK_EN.dat"));
+    EXPECT_EQ(Strings(packed.ReadRecord(Key("ABC"))), Items{"packed"});
+}
+
 TEST_F(DbFileTest, ReleaseClosesAndAnotherOpenReplaces)
 {
     WriteDbFile(folder.Path(), L"EN_DS.DB", EncodeDbFile({}, {{"KEY1", {"one"}}}));
