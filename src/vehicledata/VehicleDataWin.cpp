@@ -2,20 +2,15 @@
 
 #include <windows.h>
 
-#include "ModalSeam.h"
+#include "MessageBox.h"
 #include "TextConversion.h"
 #include "VehicleDataHost.h"
 #include "VehicleText.h"
 
 namespace {
 
-void ShowDbMessageBox(const std::wstring& text)
-{
-    if (AnswerModalBox(MODAL_BOX{0, text}))
-        return;
-    // Titled with the program's name, owned by whatever window the user is working in.
-    MessageBoxW(GetActiveWindow(), text.c_str(), L"Display", MB_OK);
-}
+// Owned by whatever window the user is working in.
+void ShowDbMessageBox(const std::wstring& text) { ShowMessageBox(GetActiveWindow(), text, L"", MB_OK); }
 
 std::optional<std::string> EncodeWithCodePage(const std::wstring& text, unsigned codePage)
 {
