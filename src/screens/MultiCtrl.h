@@ -13,54 +13,14 @@
 #include <string>
 #include <vector>
 
+// The host interface and the graph records are declared without windows.h: the engine's layout
+// (TableEngine.h) builds into the platform-free core.
+#include "GraphSamples.h"
+#include "MultiCtrlHost.h"
 #include "ScopedWin.h"
-
-// What the engine needs to know of the screen around it. The program's host asks the main frame
-// and the live-data screen; tests give their own.
-class IMultiCtrlHost {
-public:
-    virtual ~IMultiCtrlHost() = default;
-    // The live-data screen is the active view: table drawing and paging paint nothing then.
-    virtual bool IsLiveDataActive() const = 0;
-    // The view id of the active view (the version-list and trouble-code screens rule their rows).
-    virtual int ActiveViewId() const = 0;
-    // The live-data screen's row limit, display mode and row names (display mode 3).
-    virtual int LiveDataRowLimit() const = 0;
-    virtual int LiveDataDisplayMode() const = 0;
-    virtual const std::vector<std::wstring>* LiveDataRowNames() const = 0;
-    // The wave key 3010 of the soft-button row: enabled state and caption.
-    virtual void SetWaveKey(bool enabled, const std::wstring& caption) = 0;
-};
 
 // The host of the running program.
 IMultiCtrlHost& ProgramMultiCtrlHost();
-
-struct SAMPLE_NODE {
-    char text[256] = {};
-    int value = 0;
-    short x = 0;
-    short height = 0;
-    SAMPLE_NODE* next = nullptr;
-    SAMPLE_NODE* previous = nullptr;
-};
-
-struct GRAPH_RECORD {
-    int marked = 0;
-    int graphShown = 0;
-    int graphUnavailable = 0;
-    short textHeight = 23;
-    int liveData1 = 0;   // kept for the live-data screen
-    int liveData2 = 0;
-    SAMPLE_NODE* oldest = nullptr;
-    char maximumText[256] = {};
-    char minimumText[256] = {};
-    int maximum = 0;
-    int minimum = 0;
-    short capacity = 0;
-    wchar_t valueText[256] = {};
-    short sampleCount = 0;
-    short drawnHeight = 23;
-};
 
 class CMultiCtrl {
 public:
