@@ -806,10 +806,6 @@ void CTableEngine::DrawGraph(int redrawMode, int sampleLimit)
             break;
         const int textRow = paged ? position : graphRow;
         const ROW_LINES lines = WrapRow(textRow);
-        if (shownBand) {
-            record.capacity = static_cast<short>(std::clamp(width - kPlotMargins, -0x8000, 0x7FFF));
-            DrawPlot(picture, record, y, sampleLimit);
-        }
         const int bottom = EmitRow(textRow, lines, y, RowFill(textRow, record.marked != 0, true), kTextColour, &picture);
         if (bottom == 0)
             break;
@@ -819,9 +815,13 @@ void CTableEngine::DrawGraph(int redrawMode, int sampleLimit)
         }
         if (record.marked) {
             picture.Fill(DRAW_RECT{0, shownBand ? y - shownBand : y + 1, width, bottom}, kOrange);
-            if (shownBand)
-                DrawPlot(picture, record, y, sampleLimit);
             EmitRow(textRow, lines, y, kNoFill, kTextColour, &picture);
+        }
+        // The plot last: its x axis runs along the top edge of the row's text, which the row's
+        // fills cover.
+        if (shownBand) {
+            record.capacity = static_cast<short>(std::clamp(width - kPlotMargins, -0x8000, 0x7FFF));
+            DrawPlot(picture, record, y, sampleLimit);
         }
         m_rowBottoms.push_back(bottom);
         ++drawn;
