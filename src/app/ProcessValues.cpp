@@ -17,11 +17,14 @@ struct ProcessValues {
     std::wstring makerDir;
     std::wstring makerName;
     std::wstring softwareDir;
-    std::wstring recordFlag;
+    std::wstring recordFlag = L"0";
     int launchFlag = 0;
     int guideIndex = 0;
     float databaseVersion = 0;
     float programVersion = 0;
+    float dataResourceVersion = 0;
+    int globalFlag = 0;
+    std::wstring diagHelpText;
     std::vector<std::wstring> languageList;
     std::vector<std::wstring> makerList;
 };
@@ -82,6 +85,12 @@ void SetGlobalFloat1(float version) { Values().databaseVersion = version; }
 float GetGlobalFloat2() { return Values().programVersion; }
 void SetGlobalFloat2(float version) { Values().programVersion = version; }
 std::wstring GetGlobalText() { return L"Nuthawk"; }
+float GetDataResourceVersion() { return Values().dataResourceVersion; }
+void SetDataResourceVersion(float version) { Values().dataResourceVersion = version; }
+int GetGlobalFlag() { return Values().globalFlag; }
+void SetGlobalFlag(int flag) { Values().globalFlag = flag; }
+std::wstring GetDiagHelpText() { return Values().diagHelpText; }
+void SetDiagHelpText(const std::wstring& text) { Values().diagHelpText = text; }
 
 std::vector<std::wstring> ResGetLanguageList() { return Values().languageList; }
 void ResSetLanguageList(const std::vector<std::wstring>& codes) { Values().languageList = codes; }

@@ -27,6 +27,13 @@ CMakerView::~CMakerView()
     m_hSharedMemory.Reset();
 }
 
+void CMakerView::OnShowView()
+{
+    CFormViewEx::OnShowView();
+    // The icon pages of the makers are built here; the exchange block is made with the first build.
+    CreateSharedMemory();
+}
+
 bool CMakerView::CreateSharedMemory()
 {
     if (m_pSharedView)

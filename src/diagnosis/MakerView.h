@@ -12,6 +12,8 @@ public:
     CMakerView() : CFormViewEx(kViewId) {}
     ~CMakerView() override;
 
+    void OnShowView() override;
+
     // Creates (or opens) and maps "DisplayDiagnoseData" once for the run; true when it is mapped.
     bool CreateSharedMemory();
     // Clears the block and writes the main window's caption at offset 0 ("Nuthawk" when empty).

@@ -45,6 +45,8 @@ namespace {
 constexpr int kFirstPaneId = 0xE900;
 constexpr UINT_PTR kExchangeTimer = 1;
 constexpr UINT kReaderNotify = WM_APP + 0x6F2;
+constexpr UINT kDiagCommand = WM_APP + 0x6EF;
+constexpr UINT_PTR kRetryTimer = 2;
 constexpr int kFixedWidth = 1024;
 constexpr int kFixedHeight = 700;
 
@@ -414,6 +416,10 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         }
         return false;
     }
+    if (message == kDiagCommand) {
+        result = OnDiagCommand();
+        return true;
+    }
     if (message == kReaderNotify) {
         result = OnDiagNotify(wParam, lParam);
         return true;
@@ -456,6 +462,9 @@ bool CMainFrame::OnTimer(UINT_PTR id)
     if (id == kExchangeTimer) {
         KillTimer(Handle(), kExchangeTimer);
         OnExchangeDone(1);
+    } else if (id == kRetryTimer) {
+        KillTimer(Handle(), kRetryTimer);
+        OnDiagCommand();
     }
     return false;
 }

@@ -86,6 +86,13 @@ private:
     RECT AreaRect(VIEW_AREA area) const;
     void ApplyBars(const BAR_VISIBILITY& bars);
     LRESULT OnDiagNotify(WPARAM code, LPARAM value);
+    LRESULT OnDiagCommand();
+    void HandleRequest(uint8_t* block);
+    void ServeScreen(uint8_t code);
+    void StartDiagnosis(uint8_t* block);
+    void EndDiagnosis();
+    void AskQuestion(uint8_t* block);
+    void RetryRequestLater();
     bool IsDragBarClick(const MSG& message) const;
 
     CButtonBar m_wndButtonBar;
@@ -103,6 +110,8 @@ private:
 
     int m_nCurrentViewId = 0;
     bool m_diagnosisRunning = false;
+    bool m_retryPending = false;
+    DWORD m_retrySince = 0;
     std::vector<std::unique_ptr<CFormViewEx>> m_views;  // in creation order
     std::map<int, CFormViewEx*> m_viewsById;
     CMakerView* m_pMakerView = nullptr;

@@ -1,0 +1,230 @@
+// The shell and the stand-in diagnostic program as two processes: requests through the exchange
+// block, answers checked by the stand-in's script, the user's part played by this test through the
+// shell's windows.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <cstdio>
+#include <functional>
+
+#include "ProgramRun.h"
+#include "StringFile.h"
+#include "TempFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr DWORD kTimeoutMs = 30000;
+constexpr UINT kRequestMessage = WM_APP + 0x6EF;
+constexpr int kActivePane = 0xE900;
+
+class ExchangeEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = root / "Program";
+        fs::create_directories(folder / "SysString");
+        fs::create_directories(root / "temp");
+        fs::copy_file(BuildProgramFolder() / "Display.exe", folder / "Display.exe");
+        std::ofstream(folder / "Config.xml", std::ios::binary)
+            << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" />"
+               "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"1\" /></COMMON></CONFIG>\n";
+        const TAG_STRING_RESOURCE_ITEM texts[] = {{62, L"Done, unplug the device."}, {0x10000002, L"Yes"}};
+        ASSERT_TRUE(WriteStringFile(folder / "SysString" / "STRRES.EN", texts));
+
+        ASSERT_TRUE(shell.Start(folder / "Display.exe", L"", root / "temp"));
+        ASSERT_TRUE(WaitFor([this] { return (main = shell.FindVisibleWindow(L"Nuthawk")) != nullptr; }));
+        // Home from the home page shows the maker chooser, which makes the exchange block.
+        SendMessageW(main, WM_COMMAND, 3007, 0);
+    }
+
+    void TearDown() override
+    {
+        if (main && IsWindow(main))
+            PostMessageW(main, WM_CLOSE, 0, 0);
+        shell.WaitForExit(10000);
+    }
+
+    bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs)
+    {
+        const DWORD start = GetTickCount();
+        while (!condition()) {
+            if (GetTickCount() - start > timeoutMs)
+                return false;
+            PollPause();
+        }
+        return true;
+    }
+
+    void RunMaker(const std::string& script)
+    {
+        std::ofstream(root / "script.txt", std::ios::binary) << script;
+        ASSERT_TRUE(maker.Start(BuildProgramFolder() / "MAKER.exe",
+                                L"--script \"" + (root / "script.txt").wstring() + L"\" --transcript \"" +
+                                    (root / "transcript.txt").wstring() + L"\""));
+    }
+
+    std::string Transcript() const { return ReadFileBytes(root / "transcript.txt"); }
+
+    // Waits until the stand-in has sent the request whose transcript line starts with `line`.
+    bool WaitForRequest(const std::string& line)
+    {
+        return WaitFor([&] { return Transcript().find("> " + line) != std::string::npos; });
+    }
+
+    HWND ActiveView() const { return GetDlgItem(main, kActivePane); }
+
+    // The view id of the active view: the one view that has given up its own id.
+    bool IsActive(int viewId) const { return ActiveView() && !GetDlgItem(main, viewId); }
+
+    void AnswerNextBox(bool yes, std::wstring* text = nullptr)
+    {
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (box = shell.FindQuestionBox()) != nullptr; }));
+        if (text)
+            *text = QuestionBoxText(box);
+        AnswerQuestionBox(box, yes);
+    }
+
+    void ClickRow(int rowOnPage)
+    {
+        const LPARAM point = MAKELPARAM(40, 19 + 38 * rowOnPage);
+        SendMessageW(ActiveView(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(ActiveView(), WM_LBUTTONUP, 0, point);
+    }
+
+    int FinishMaker()
+    {
+        const int code = maker.WaitForExit(kTimeoutMs);
+        EXPECT_EQ(Transcript().find("FAIL"), std::string::npos) << Transcript();
+        return code;
+    }
+
+    // The turn token is free and counts exactly one.
+    bool TokenCountIsOne() const
+    {
+        HANDLE token = OpenSemaphoreW(SEMAPHORE_ALL_ACCESS, FALSE, L"hSemaphore");
+        if (!token)
+            return false;
+        const bool one = WaitForSingleObject(token, 0) == WAIT_OBJECT_0 && WaitForSingleObject(token, 0) == WAIT_TIMEOUT;
+        ReleaseSemaphore(token, 1, nullptr);
+        CloseHandle(token);
+        return one;
+    }
+
+    CTempFolder root;
+    fs::path folder;
+    CProgramRun shell;
+    CProgramRun maker;
+    HWND main = nullptr;
+};
+
+TEST_F(ExchangeEndToEndTest, FrameCommandsAreAnsweredByTheFrame)
+{
+    RunMaker(
+        "start DEMO 3.25 1.0\n"
+        // folder (none chosen), language, empty text, run mode, unit byte 1, 2, "6.30", record "0", launch 0, 4
+        "expect 0 00 16\n"
+        "expect 4 00 45 4E 00 00 30 00 01 02 36 2E 33 30 00 30 00 00 04\n"
+        "text 3e\n"
+        "expect-utf16 4 Done, unplug the device.\n"
+        "text 0\n"
+        "expect 4 00 00\n"
+        "help Turn the ignition on\n"
+        "question Proceed?\n"
+        "expect 0 00 05\n"
+        "expect 4 02\n"
+        "code 05 01 02\n"
+        "code 79\n"
+        "end\n");
+    ASSERT_TRUE(WaitForRequest("question"));
+    std::wstring asked;
+    AnswerNextBox(false, &asked);
+    EXPECT_EQ(asked, L"Proceed?");
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true, &asked);  // the end of a diagnosis in Diagnose Mode
+    EXPECT_EQ(asked, L"Done, unplug the device.");
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(WaitFor([this] { return IsActive(136); })) << "the version view follows the end";
+    EXPECT_TRUE(TokenCountIsOne());
+}
+
+TEST_F(ExchangeEndToEndTest, MenusArePagedChosenAndLeft)
+{
+    RunMaker(
+        "start DEMO 3.25 1.0\n"
+        "menu-numbered 5 10 40 Item\n"
+        "expect 0 00 08\n"
+        "log-utf16 8\n"
+        "menu-numbered -1 0 3 Sub\n"
+        "expect 0 00 08\n"
+        "expect 4 FF FF 00 00\n"
+        "end\n");
+    ASSERT_TRUE(WaitForRequest("menu-numbered 5 10 40"));
+    ASSERT_TRUE(WaitFor([this] { return IsActive(137); }));
+    SendMessageW(ActiveView(), WM_COMMAND, 3003, 0);  // page down: rows from 10
+    ClickRow(2);
+    ASSERT_TRUE(WaitForRequest("menu-numbered -1 0 3"));
+    // How many rows a page holds depends on the fonts; the answer must name the third row of the
+    // second page and the page's first row, and the menu path must name that row's item.
+    const std::string transcript = Transcript();
+    const size_t answer = transcript.find("< ", transcript.find("> menu-numbered 5 10 40"));
+    unsigned bytes[8] = {};
+    ASSERT_EQ(std::sscanf(transcript.c_str() + answer, "< %x %x %x %x %x %x %x %x", &bytes[0], &bytes[1], &bytes[2],
+                          &bytes[3], &bytes[4], &bytes[5], &bytes[6], &bytes[7]),
+              8);
+    const unsigned chosen = bytes[4] << 8 | bytes[5];
+    const unsigned firstRow = bytes[6] << 8 | bytes[7];
+    EXPECT_GT(firstRow, 0u);
+    EXPECT_EQ(chosen, firstRow + 2);
+    EXPECT_NE(transcript.find("text MENU_CHOOSEDItem " + std::to_string(chosen + 1) + "\n"), std::string::npos);
+    SendMessageW(ActiveView(), WM_COMMAND, 3001, 0);  // Back
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(TokenCountIsOne());
+}
+
+TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
+{
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, "DisplayDiagnoseData");
+    ASSERT_NE(mapping, nullptr);
+    auto* block = static_cast<uint8_t*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0x10000));
+    ASSERT_NE(block, nullptr);
+    block[0xFFFC] = 7;
+    block[0xFFFD] = 7;
+    block[0xFFFE] = 0x42;
+
+    RunMaker(
+        // texts that never end, up to the mailbox
+        "fill 4 65528 41\n"
+        "code ff\n"
+        "fill 4 65528 41\n"
+        "code 82\n"
+        "fill 4 65528 41\n"
+        "question\n"
+        // a menu claiming 65535 items with one endless text
+        "fill 10 65518 41\n"
+        "raw 00 0A 00 00 FF FF 00 00 FF FF\n"
+        "expect 4 FF FF\n"
+        "text 0\n"
+        "expect 4 00 00\n");
+    ASSERT_TRUE(WaitForRequest("question"));
+    AnswerNextBox(true);
+    ASSERT_TRUE(WaitForRequest("raw"));
+    ASSERT_TRUE(WaitFor([this] { return IsActive(137); }));
+    SendMessageW(ActiveView(), WM_COMMAND, 3001, 0);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_FALSE(shell.HasExited());
+    EXPECT_EQ(block[0xFFFC], 7) << "the key mailbox is never written by an answer";
+    EXPECT_EQ(block[0xFFFD], 7);
+    EXPECT_EQ(block[0xFFFE], 0x42);
+    EXPECT_TRUE(TokenCountIsOne());
+    UnmapViewOfFile(block);
+    CloseHandle(mapping);
+}
+
+}  // namespace
