@@ -133,17 +133,16 @@ std::vector<PROGRAM_CHUNK> PlanProgramChunks(uint64_t size)
 
 std::vector<uint8_t> ProgramChunkFrame(uint8_t page, const PROGRAM_CHUNK& chunk, std::span<const uint8_t> image)
 {
-    std::vector<uint8_t> frame = {0x00,
-                                  0x08,
-                                  page,
-                                  static_cast<uint8_t>(chunk.offset >> 24),
-                                  static_cast<uint8_t>(chunk.offset >> 16),
-                                  static_cast<uint8_t>(chunk.offset >> 8),
-                                  static_cast<uint8_t>(chunk.offset),
-                                  static_cast<uint8_t>(chunk.length >> 8),
-                                  static_cast<uint8_t>(chunk.length)};
     const size_t begin = std::min<size_t>(chunk.offset, image.size());
     const size_t end = std::min<size_t>(begin + chunk.length, image.size());
-    frame.insert(frame.end(), image.begin() + static_cast<ptrdiff_t>(begin), image.begin() + static_cast<ptrdiff_t>(end));
+    std::vector<uint8_t> frame(9 + (end - begin));
+    frame[0] = 0x00;
+    frame[1] = 0x08;
+    frame[2] = page;
+    for (int i = 0; i < 4; ++i)
+        frame[3 + i] = static_cast<uint8_t>(chunk.offset >> (24 - 8 * i));
+    frame[7] = static_cast<uint8_t>(chunk.length >> 8);
+    frame[8] = static_cast<uint8_t>(chunk.length);
+    std::copy(image.begin() + static_cast<ptrdiff_t>(begin), image.begin() + static_cast<ptrdiff_t>(end), frame.begin() + 9);
     return frame;
 }
