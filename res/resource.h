@@ -19,6 +19,7 @@
 #define IDD_TOPGUIDE            170
 #define IDD_TITLEBAR            139
 #define IDC_HELPINFO_TEXT       1067
+#define IDD_SETUPPAGE           385   // an empty page of the settings view
 
 // Bitmaps (drawn by res/art/draw_bitmaps.py).
 #define IDB_POPMSG_SKIN         304   // question box, 478 x 248
@@ -29,6 +30,26 @@
 #define IDB_SOFTROW_BUTTON      409   // soft-button row buttons, 103 x 29
 #define IDB_SOFTROW_BUTTON_DOWN 410
 #define IDB_SOFTROW_BUTTON_OFF  471
+
+// Bitmaps of the bars and the home page. The buttons of the top bar, the bottom bar and the home
+// page take their images by number from their tables (TopBarModel.cpp, BottomBarModel.cpp,
+// HomeTiles.cpp); the backgrounds are named here.
+#define IDB_TITLEBAR            214   // 466 x 26
+#define IDB_TOPGUIDE_BACKGROUND 216   // stretched over the guide bar
+#define IDB_HELPINFO_ICON       326   // 91 x 77
+#define IDB_HOME_BANNER         333
+#define IDB_TOPBAR_BACKGROUND   346
+#define IDB_BOTTOMBAR_BACKGROUND 355  // 1024 x 63
+#define IDB_MIDDLELEFT_ITEM     389
+#define IDB_MIDDLELEFT_ITEM_DOWN 390
+#define IDB_MIDDLELEFT_BACKGROUND 400
+#define IDB_MIDDLELEFT_LOGO_FRAME 413
+#define IDB_LINE_TOP            415   // 20 x 4
+#define IDB_LINE_BOTTOM         416
+#define IDB_COLUMN_LEFT         417   // 4 x 20
+#define IDB_COLUMN_RIGHT        418
+#define IDB_BOTTOMBAR_WIDE      434   // 1024 x 63, the store's layout
+#define IDB_SETUP_EDGE          472   // the settings view's right edge
 
 #define IDC_ABOUT_TITLE         1000
 #define IDC_ABOUT_VERSION       1001
