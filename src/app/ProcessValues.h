@@ -50,13 +50,13 @@ float GetGlobalFloat1();  // database version sent with the start of a diagnosis
 void SetGlobalFloat1(float version);
 float GetGlobalFloat2();  // the program's own version
 void SetGlobalFloat2(float version);
-std::wstring GetGlobalText();
+std::wstring GetGlobalText();  // the product word shown to the user, "Nuthawk"
 float GetDataResourceVersion();  // the version the data-resource files are checked against
 void SetDataResourceVersion(float version);
 int GetGlobalFlag();  // the live-data flag: cleared by every live-data request
 void SetGlobalFlag(int flag);
 std::wstring GetDiagHelpText();  // the help text the diagnostic program sent last
-void SetDiagHelpText(const std::wstring& text);  // the product word shown to the user, "Nuthawk"
+void SetDiagHelpText(const std::wstring& text);
 
 std::vector<std::wstring> ResGetLanguageList();
 void ResSetLanguageList(const std::vector<std::wstring>& codes);

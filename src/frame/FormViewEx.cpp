@@ -130,46 +130,71 @@ void CFormViewEx::OnSnapshot()
         SaveFrameSnapshot(frame->Handle());
 }
 
+namespace {
+
+struct VIEW_COMMAND {
+    int id;
+    void (CFormViewEx::*operation)();
+};
+
+// The command each operation of the view answers; the operations are virtual, so a view's own
+// version runs.
+constexpr VIEW_COMMAND kViewCommands[] = {
+    {3001, &CFormViewEx::OnBack},          {3002, &CFormViewEx::OnPageUp},
+    {3003, &CFormViewEx::OnPageDown},      {3004, &CFormViewEx::OnAccept},
+    {3005, &CFormViewEx::OnPrint},         {3006, &CFormViewEx::OnHelp},
+    {3007, &CFormViewEx::OnExitDiagnosis}, {3008, &CFormViewEx::OnChannel},
+    {3009, &CFormViewEx::OnPlay},          {3010, &CFormViewEx::OnWave},
+    {IDOK, &CFormViewEx::OnViewOK},        {IDCANCEL, &CFormViewEx::OnViewCancel},
+    {3011, &CFormViewEx::ConfirmExit},     {3012, &CFormViewEx::OnFuncButton1},
+    {3013, &CFormViewEx::OnFuncButton2},   {3014, &CFormViewEx::OnFuncButton3},
+    {3015, &CFormViewEx::OnFuncButton4},   {3016, &CFormViewEx::OnFuncButton5},
+    {3017, &CFormViewEx::OnCommand3017},   {3019, &CFormViewEx::OnSave},
+    {3025, &CFormViewEx::OnSelectAll},     {1005, &CFormViewEx::OnRead},
+    {3028, &CFormViewEx::OnSnapshot},      {3031, &CFormViewEx::OnCommand3031},
+    {3033, &CFormViewEx::OnCommand3033},   {3034, &CFormViewEx::OnCommand3034},
+    {3035, &CFormViewEx::OnToggleSelectAll}, {1125, &CFormViewEx::OnCommand1125},
+    {1126, &CFormViewEx::OnDelete},        {1117, &CFormViewEx::OnResume},
+    {1116, &CFormViewEx::OnPause},
+};
+
+const VIEW_COMMAND* FindViewCommand(int id)
+{
+    for (const VIEW_COMMAND& command : kViewCommands) {
+        if (command.id == id)
+            return &command;
+    }
+    return nullptr;
+}
+
+bool IsGuideCommand(int id)
+{
+    return id >= 1090 && id <= 1099;
+}
+
+}  // namespace
+
+bool CFormViewEx::HandlesCommand(int id) const
+{
+    return IsGuideCommand(id) || FindViewCommand(id) != nullptr;
+}
+
+bool CFormViewEx::IsCommandEnabled(int id) const
+{
+    const std::optional<bool> flag = CommandEnableState(id);
+    return flag ? *flag : HandlesCommand(id);
+}
+
 bool CFormViewEx::DispatchCommand(int id)
 {
-    if (id >= 1090 && id <= 1099) {
+    if (IsGuideCommand(id)) {
         OnGuideButton(id);
         return true;
     }
-    switch (id) {
-    case 3001: OnBack(); break;
-    case 3002: OnPageUp(); break;
-    case 3003: OnPageDown(); break;
-    case 3004: OnAccept(); break;
-    case 3005: OnPrint(); break;
-    case 3006: OnHelp(); break;
-    case 3007: OnExitDiagnosis(); break;
-    case 3008: OnChannel(); break;
-    case 3009: OnPlay(); break;
-    case 3010: OnWave(); break;
-    case IDOK: OnViewOK(); break;
-    case IDCANCEL: OnViewCancel(); break;
-    case 3011: ConfirmExit(); break;
-    case 3012: OnFuncButton1(); break;
-    case 3013: OnFuncButton2(); break;
-    case 3014: OnFuncButton3(); break;
-    case 3015: OnFuncButton4(); break;
-    case 3016: OnFuncButton5(); break;
-    case 3017: OnCommand3017(); break;
-    case 3019: OnSave(); break;
-    case 3025: OnSelectAll(); break;
-    case 1005: OnRead(); break;
-    case 3028: OnSnapshot(); break;
-    case 3031: OnCommand3031(); break;
-    case 3033: OnCommand3033(); break;
-    case 3034: OnCommand3034(); break;
-    case 3035: OnToggleSelectAll(); break;
-    case 1125: OnCommand1125(); break;
-    case 1126: OnDelete(); break;
-    case 1117: OnResume(); break;
-    case 1116: OnPause(); break;
-    default: return false;
-    }
+    const VIEW_COMMAND* command = FindViewCommand(id);
+    if (!command)
+        return false;
+    (this->*command->operation)();
     return true;
 }
 

@@ -19,6 +19,11 @@ public:
     void SetButtonState(int commandId, bool enabled);
     // The enable state the view gives a command, or nothing for commands without a flag.
     std::optional<bool> CommandEnableState(int commandId) const;
+    // Whether the view carries out a command at all (a view that adds commands of its own says so).
+    virtual bool HandlesCommand(int commandId) const;
+    // The state a bar gives a button of the command: the view's enable flag, else whether the view
+    // handles the command.
+    bool IsCommandEnabled(int commandId) const;
 
     // Runs after the frame made this view the active one; empties the soft-button row.
     virtual void OnShowView();

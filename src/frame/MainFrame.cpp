@@ -154,6 +154,10 @@ bool CMainFrame::CreateBars()
         CDialogBar* bar;
         DOCK_SIDE side;
     };
+    m_wndTopLine.SetBitmap(IDB_LINE_TOP);
+    m_wndBottomLine.SetBitmap(IDB_LINE_BOTTOM);
+    m_wndLeftColumn.SetBitmap(IDB_COLUMN_LEFT);
+    m_wndRightColumn.SetBitmap(IDB_COLUMN_RIGHT);
     const BAR_SPEC bars[] = {
         {&m_wndTopBar, DOCK_SIDE::Top},          {&m_wndBottomBar, DOCK_SIDE::Bottom},
         {&m_wndMiddleLeftBar, DOCK_SIDE::Left},  {&m_wndTopLine, DOCK_SIDE::Top},
@@ -352,6 +356,7 @@ void CMainFrame::SwitchView(int viewId, int show)
     if (show)
         view->OnShowView();
     CMenuView::ClearBackGuard();
+    m_wndBottomBar.UpdateCommandStates();  // the new view answers for the bottom bar's buttons
 }
 
 void CMainFrame::LeaveDiagnosis()
