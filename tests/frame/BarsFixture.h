@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -116,6 +118,27 @@ protected:
 
     uint8_t* block = nullptr;
     std::vector<std::wstring> asked;
+};
+
+// Records the commands a window receives, ahead of its own procedure.
+class CCommandSpy {
+public:
+    explicit CCommandSpy(HWND window) : m_window(window) { SetWindowSubclass(window, &Proc, 1, reinterpret_cast<DWORD_PTR>(this)); }
+    ~CCommandSpy() { RemoveWindowSubclass(m_window, &Proc, 1); }
+    CCommandSpy(const CCommandSpy&) = delete;
+    CCommandSpy& operator=(const CCommandSpy&) = delete;
+    const std::vector<int>& Commands() const { return m_commands; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+    {
+        if (message == WM_COMMAND)
+            reinterpret_cast<CCommandSpy*>(self)->m_commands.push_back(LOWORD(wParam));
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+
+    HWND m_window;
+    std::vector<int> m_commands;
 };
 
 inline bool Near(COLORREF pixel, COLORREF expected, int tolerance = 12)

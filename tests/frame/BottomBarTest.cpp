@@ -130,7 +130,9 @@ TEST_F(BottomBarTest, AClickReachesTheActiveView)
     AnswerBoxes(IDCANCEL);
     bar().AddButton(3011);
     bar().UpdateCommandStates();
+    CCommandSpy spy(frame->View(137)->Handle());
     Click(bar().GetButton(3011));
+    EXPECT_EQ(spy.Commands(), std::vector<int>{3011});
     ASSERT_EQ(asked.size(), 1u) << "the view's exit question";
     EXPECT_EQ(asked[0], L"Are you sure to exit this system?");
 }

@@ -71,6 +71,18 @@ TEST_F(MiddleLeftBarTest, AClickMovesTheMarkAndTellsTheMakerChooser)
     EXPECT_EQ(bar().GetCurrentItem(), 2);
 }
 
+// 1090-1099 are also the views' guide commands: the bar's item buttons are the bar's own.
+TEST_F(MiddleLeftBarTest, ItsButtonsNeverReachTheView)
+{
+    frame->SwitchView(137, 1);
+    AddItems(3);
+    bar().CreateButtons();
+    CCommandSpy spy(frame->View(137)->Handle());
+    Click(bar().GetButton(2));
+    EXPECT_EQ(bar().GetCurrentItem(), 2);
+    EXPECT_TRUE(spy.Commands().empty());
+}
+
 TEST_F(MiddleLeftBarTest, TheFlagDecidesWhetherAnItemLeadsBack)
 {
     struct Case {

@@ -95,6 +95,22 @@ TEST_F(TopBarTest, WithoutADiagnosisAClickSwitchesAtOnce)
     EXPECT_EQ(frame->CurrentViewId(), 131);
 }
 
+// 1005 is also the view command "Read": the top bar's button of that id is the bar's own.
+TEST_F(TopBarTest, ItsButtonsNeverReachTheView)
+{
+    frame->SwitchView(137, 1);
+    bar().ClearButtons();
+    for (int id : {1005, 1106, 1130})
+        bar().AddButton(id);
+    CCommandSpy spy(frame->View(137)->Handle());
+    for (int id : {1005, 1106, 1130}) {
+        Click(bar().GetButton(id));
+        EXPECT_TRUE(bar().GetButton(id)->GetChecked()) << id;
+    }
+    EXPECT_TRUE(spy.Commands().empty());
+    EXPECT_EQ(frame->CurrentViewId(), 137);
+}
+
 TEST_F(TopBarTest, LeavingARunningDiagnosisAnsweredNoKeepsEverything)
 {
     bar().ShowButtonsForView(131);
