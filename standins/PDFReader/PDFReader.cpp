@@ -1,0 +1,71 @@
+// Stand-in for the external PDF reader: a window titled "PDFReader" that writes every text it
+// receives by WM_COPYDATA to "pdfreader.log" beside itself (one line each, UTF-8) and closes when
+// asked with WM_APP+0x6F2 (wParam 6, lParam 1).
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+constexpr UINT kReaderMessage = WM_APP + 0x6F2;
+
+std::wstring LogPath()
+{
+    wchar_t path[MAX_PATH] = {};
+    const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return self.substr(0, self.find_last_of(L'\\') + 1) + L"pdfreader.log";
+}
+
+void Log(const std::wstring& line)
+{
+    const int length = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), utf8.data(), length, nullptr, nullptr);
+    utf8 += "\n";
+    HANDLE file = CreateFileW(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data && data->lpData)
+            Log(L"text " + std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)));
+        return TRUE;
+    }
+    if (message == kReaderMessage && wParam == 6 && lParam == 1) {
+        Log(L"close");
+        DestroyWindow(window);
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = ReaderProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = L"PDFReaderStandIn";
+    RegisterClassW(&windowClass);
+    if (!CreateWindowW(windowClass.lpszClassName, L"PDFReader", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                       nullptr, nullptr, instance, nullptr))
+        return 1;
+    Log(L"started");
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchMessageW(&message);
+    return 0;
+}
