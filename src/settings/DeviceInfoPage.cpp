@@ -1,0 +1,130 @@
+#include "DeviceInfoPage.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+#include "ConfigStore.h"
+#include "DeviceVersionReply.h"
+#include "LinkTransport.h"
+#include "ProcessValues.h"
+#include "StringResources.h"
+
+namespace {
+
+constexpr uint32_t kSystemNameLabel = 0x1008003A;
+constexpr uint32_t kSoftwareVersionLabel = 0x10000107;
+constexpr uint32_t kHardwareVersionLabel = 0x10000106;
+constexpr uint32_t kSerialNumberLabel = 0x10000108;
+constexpr uint32_t kUnknownText = 0x1000010A;
+constexpr uint32_t kReadingText = 0x10000904;
+
+const wchar_t* const kNotReadYet = L"----";
+const wchar_t* const kLoginElement = L"COMMON\\LOGIN";
+const wchar_t* const kSerialKey = L"SERIALNO";
+const wchar_t* const kWifiElement = L"COMMON\\WIFI";
+const wchar_t* const kNetworkKey = L"SSID";
+
+std::wstring TextOr(uint32_t id, const wchar_t* fallback)
+{
+    std::wstring text = ResGetString(id);
+    return text.empty() ? std::wstring(fallback) : text;
+}
+
+}  // namespace
+
+CDeviceInfoPage::CDeviceInfoPage() : m_pause([](unsigned milliseconds) { Sleep(milliseconds); })
+{
+    for (std::wstring& value : m_values)
+        value = kNotReadYet;
+}
+
+std::wstring CDeviceInfoPage::LabelText(Row row)
+{
+    switch (row) {
+    case kSystemName:
+        return TextOr(kSystemNameLabel, L"System Name:");
+    case kSoftwareVersion:
+        return ResGetString(kSoftwareVersionLabel);
+    case kHardwareVersion:
+        return ResGetString(kHardwareVersionLabel);
+    case kSerialNumber:
+        return TextOr(kSerialNumberLabel, L"Serial No:");
+    case kRowCount:
+        break;
+    }
+    return {};
+}
+
+bool CDeviceInfoPage::StartRead()
+{
+    m_status = TextOr(kReadingText, L"Reading version data, please wait...");
+    if (m_reading)
+        return false;
+    m_reading = true;
+    return true;
+}
+
+void CDeviceInfoPage::ShowFixedRows()
+{
+    m_values[kSystemName] = GetGlobalText();
+    wchar_t version[32] = {};
+    std::swprintf(version, std::size(version), L"%.2f", static_cast<double>(GetGlobalFloat2()));
+    m_values[kSoftwareVersion] = version;
+}
+
+void CDeviceInfoPage::ShowUnknown()
+{
+    // The program's own literal for a missing text is spelt this way.
+    const std::wstring unknown = TextOr(kUnknownText, L"Unkown");
+    m_values[kHardwareVersion] = unknown;
+    m_values[kSerialNumber] = unknown;
+}
+
+void CDeviceInfoPage::RunRead()
+{
+    ShowFixedRows();
+    if (!ReadFromDevice())
+        ShowUnknown();
+    m_reading = false;
+    m_done = true;
+    m_status.clear();
+}
+
+bool CDeviceInfoPage::ReadFromDevice()
+{
+    LinkTransport link;
+    const std::wstring stored = GetConfigValue(kLoginElement, kSerialKey, L"");
+    if (!link.LinkConnect())
+        return false;
+    const uint8_t reset[] = {0x00, 0xFE, 0x00};
+    if (link.LinkWriteFrame(reset, sizeof(reset)) != static_cast<int>(sizeof(reset))) {
+        link.LinkDisconnect();
+        return false;
+    }
+    m_pause(kSettleDelayMs);
+
+    uint8_t reply[kReplyRoom] = {};
+    const uint8_t linkCheck[] = {0x00, 0x06};
+    link.LinkWriteFrame(linkCheck, sizeof(linkCheck));
+    bool read = link.LinkReadFrame(reply, sizeof(reply)) >= 0;
+    if (read) {
+        const uint8_t version[] = {0x00, 0x01};
+        link.LinkWriteFrame(version, sizeof(version));
+        const int length = link.LinkReadFrame(reply, sizeof(reply));
+        // Only the bytes that arrived are looked at.
+        const auto texts = length > 0 ? ParseDeviceVersionReply(std::span(reply, static_cast<size_t>(length)))
+                                      : std::nullopt;
+        read = texts.has_value();
+        if (texts) {
+            m_values[kHardwareVersion] = texts->hardwareVersion;
+            m_values[kSerialNumber] = texts->serialNumber;
+            if (ShouldStoreSerialNumber(stored, texts->serialNumber)) {
+                SetConfigValue(kLoginElement, kSerialKey, texts->serialNumber.c_str());
+                SetConfigValue(kWifiElement, kNetworkKey, texts->serialNumber.c_str());
+            }
+        }
+    }
+    link.LinkDisconnect();
+    return read;
+}
