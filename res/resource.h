@@ -55,6 +55,19 @@
 #define IDC_ABOUT_VERSION       1001
 #define IDC_STARTDLG_TEXT       1002
 #define IDC_POPMSG_TEXT         1084
+
+// The version view (form 136).
+#define IDC_VERSION_DESCRIPTION 1005
+#define IDC_VERSION_LIST        1006
+#define IDC_VERSION_FOLDERS     1007
+#define IDC_VERSION_STATUS      1008
+#define IDC_VERSION_PROGRESS    1009
+#define IDC_VERSION_MAKER       1011
+#define IDC_VERSION_LINE        1012
+#define IDC_VERSION_DEMO        1020
+#define IDC_VERSION_REPAIR      1065
+#define IDC_VERSION_HELP        1123
+#define IDC_VERSION_RECORD      1176
 #define IDC_POPMSG_YES          9003
 #define IDC_POPMSG_NO           9004
 #define IDC_SOFTROW_NEXT        9001

@@ -1,10 +1,73 @@
 #pragma once
-// The version list of the chosen maker (view 136). Its screen is filled by its own part of the program; until then it is an
-// empty view that the frame can switch to.
+// The versions of the chosen maker (view 136): newest first, with the description of the selected
+// one in the user's language, its help document, the "Record" choice, and the launch of the
+// diagnostic program from the chosen version.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BmpBtn.h"
 #include "FormViewEx.h"
+#include "LaunchLink.h"
+#include "ScopedWin.h"
 
 class CVersionView : public CFormViewEx {
 public:
     static constexpr int kViewId = 136;
-    CVersionView() : CFormViewEx(kViewId) {}
+    CVersionView();
+    ~CVersionView() override;
+
+    // Set by the choosers before they switch here.
+    void SetMakerDir(const std::wstring& folder) { m_strMakerDir = folder; }
+    void SetMakerLogo(HBITMAP logo) { m_hMakerLogo = logo; }
+    void SetReturnViewId(int viewId) { m_nReturnViewId = viewId; }
+
+    void OnShowView() override;
+    void OnBack() override;
+    void OnAccept() override;
+    void OnPrint() override {}
+
+    // The launch.
+    void StartDiagnosis();
+    bool IsInterfaceNetworkConnected();
+    bool PrepareLaunch();
+
+    // For the tests: the listed versions (visible names) and the status line.
+    std::vector<std::wstring> ListedVersions() const;
+    std::wstring StatusText() const;
+    const std::wstring& HelpDocument() const { return m_strHelpDocument; }
+    void SelectVersion(int index);
+    // Runs the deferred listing now instead of on its timer.
+    void ListVersionsNow();
+
+protected:
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnPaint() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+
+private:
+    void LayOut();
+    void ListVersions();
+    void OnSelectionChanged();
+    void OnRecord();
+    void OpenHelpDocument();
+    void SetStatus(const std::wstring& text);
+    void OnLaunchStep1();
+    void OnLaunchStep2();
+    void EnableList(bool enable);
+    std::wstring ReadDescriptionFile(const std::wstring& path) const;
+
+    std::wstring m_strMakerDir;
+    uint32_t m_nLinkProgramId = 0;
+    CLaunchLink m_link;
+    std::wstring m_strVersionLine;
+    std::wstring m_strHelpDocument;
+    std::wstring m_strDescription;
+    HBITMAP m_hMakerLogo = nullptr;  // the chooser's, not owned
+    int m_nReturnViewId = 131;
+    std::unique_ptr<CBmpBtn> m_pHelpButton;
+    std::vector<double> m_versionNumbers;
+    CScopedBitmap m_edge;
+    CScopedBrush m_whiteBrush;
 };

@@ -2,10 +2,28 @@
 
 #include "ModalSeam.h"
 
+#include <commctrl.h>
+
+namespace {
+
+// Templates may hold common controls (progress bars, trees); their classes must exist first.
+void RegisterCommonControls()
+{
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_TREEVIEW_CLASSES |
+                                                               ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
 INT_PTR CDialog::DoModal()
 {
     if (const auto answer = AnswerModalBox(MODAL_BOX{m_templateId, ModalText()}))
         return *answer;
+    RegisterCommonControls();
     m_modal = true;
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
                            &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
@@ -13,6 +31,7 @@ INT_PTR CDialog::DoModal()
 
 bool CDialog::CreateModeless()
 {
+    RegisterCommonControls();
     m_modal = false;
     return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_parent,
                               &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;

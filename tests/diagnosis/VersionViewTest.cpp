@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+
+#include "../frame/FrameFixture.h"
+#include "ConfigStore.h"
+#include "MakerView.h"
+#include "ModalSeam.h"
+#include "ProgramRun.h"
+#include "SharedHandles.h"
+#include "VersionView.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class VersionViewTest : public MainFrameTest {
+protected:
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        std::ofstream(programFolder / "Config.xml")
+            << "<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" /><WIFI SSID=\"KORVE\" /></COMMON></CONFIG>";
+        ASSERT_TRUE(LoadConfigDocument((programFolder / "Config.xml").c_str()));
+        maker = programFolder / "Scan" / "EU" / "ALFA";
+        ResSetMakerDir(maker.wstring() + L"\\");
+        ResSetMakerName(L"Alfa");
+        SetModalAnswerer([this](const MODAL_BOX& box) -> std::optional<int> {
+            boxes.push_back(box.text);
+            return IDOK;
+        });
+    }
+    void TearDown() override
+    {
+        SetModalAnswerer({});
+        ResSetRunModeFlag(L"0");
+        SetDiagProgramProcess(nullptr);
+        MainFrameTest::TearDown();
+    }
+
+    void AddVersion(const std::string& folder, const std::string& description)
+    {
+        fs::create_directories(maker / folder);
+        std::ofstream(maker / folder / "EN.txt", std::ios::binary) << description;
+    }
+
+    CVersionView& Show()
+    {
+        frame->SwitchView(136, 1);
+        auto& view = *static_cast<CVersionView*>(frame->View(136));
+        view.ListVersionsNow();
+        return view;
+    }
+
+    // Lets timers and messages run until `done` or the time is up.
+    bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 30000)
+    {
+        const DWORD start = GetTickCount();
+        while (!done() && GetTickCount() - start < timeoutMs) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            Sleep(5);
+        }
+        return done();
+    }
+
+    fs::path maker;
+    std::vector<std::wstring> boxes;
+};
+
+TEST_F(VersionViewTest, ListsVersionsNewestFirstAndSkipsBrokenOnes)
+{
+    AddVersion("A", "V9.8\nOld");
+    AddVersion("B", "V10.1 first\r\nNew");
+    const std::u16string second = u"V10.1 second";
+    std::string utf16 = "\xFF\xFE";
+    for (char16_t unit : second)
+        utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    AddVersion("C", utf16);
+    AddVersion("D", "\nno version line");
+    fs::create_directories(maker / "E");  // no description at all
+    CVersionView& view = Show();
+    const auto versions = view.ListedVersions();
+    ASSERT_EQ(versions.size(), 3u);
+    EXPECT_EQ(versions[2], L"  V9.8");
+    EXPECT_EQ(versions[0].substr(0, 7), L"  V10.1");
+    EXPECT_EQ(versions[1].substr(0, 7), L"  V10.1");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(L"D\\EN.txt: bad format"), std::wstring::npos);
+    // The newest version is chosen at once: the software folder is one of the two V10.1 folders.
+    const std::wstring software = ResGetSoftwareDir();
+    EXPECT_TRUE(software == maker.wstring() + L"\\B\\" || software == maker.wstring() + L"\\C\\") << software;
+}
+
+TEST_F(VersionViewTest, RecordBoxFollowsTheMakersGroupFile)
+{
+    AddVersion("V1", "V1.0\n");
+    for (const auto& [value, shown] : {std::pair{"TRUE", true}, {"yes", false}}) {
+        std::ofstream(maker / "Group.ini") << "[Group]\r\nLogging_Supported=" << value << "\r\n";
+        frame->SwitchView(131, 1);
+        Show();
+        EXPECT_EQ(IsWindowVisible(GetDlgItem(frame->View(136)->Handle(), 1176)) != FALSE, shown) << value;
+    }
+}
+
+TEST_F(VersionViewTest, HelpDocumentNeedsTheFileAndTheReader)
+{
+    AddVersion("V12.34", "V12.34\n");
+    std::ofstream(maker / "V12.34" / "V12_EN.pdf") << "%PDF";
+    EXPECT_TRUE(Show().HelpDocument().empty()) << "no reader installed";
+    fs::create_directories(programFolder / "tools" / "PDF");
+    fs::copy_file(BuildProgramFolder() / "PDFReader.exe", programFolder / "tools" / "PDF" / "PDFReader.exe");
+    frame->SwitchView(131, 1);
+    EXPECT_EQ(Show().HelpDocument(), (maker / "V12.34").wstring() + L"\\\\V12_EN.pdf");
+}
+
+TEST_F(VersionViewTest, AMissingProgramStopsTheLaunch)
+{
+    AddVersion("V1", "V1.0\n");
+    ResSetRunModeFlag(L"1");
+    CVersionView& view = Show();
+    view.OnAccept();
+    EXPECT_EQ(view.StatusText(), L"  Diagnostic program MAKER.exe not found!");
+    EXPECT_EQ(boxes, (std::vector<std::wstring>{L"Run Mode : Demo"}));
+}
+
+TEST_F(VersionViewTest, DemoLaunchRunsTheDiagnosticProgramToItsEnd)
+{
+    SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, L"hSemaphore"));
+    ASSERT_TRUE(frame->MakerView().CreateSharedMemory());
+    AddVersion("V1", "V1.0\n");
+    fs::copy_file(BuildProgramFolder() / "MAKER.exe", maker / "V1" / "MAKER.exe");
+    std::ofstream(maker / "V1" / "maker-script.txt")
+        << "start DEMO 3.25 1.0\n"
+        << "expect-text 4 " << (maker / "V1").string() << "\n"
+        << "end\n";
+    ResSetRunModeFlag(L"1");
+    CVersionView& view = Show();
+    view.OnAccept();
+    ASSERT_TRUE(PumpUntil([] { return DiagProgramProcess() != nullptr; })) << view.StatusText();
+    HANDLE program = nullptr;
+    DuplicateHandle(GetCurrentProcess(), DiagProgramProcess(), GetCurrentProcess(), &program, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+    ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(program, 0) == WAIT_OBJECT_0; }));
+    DWORD exitCode = 99;
+    GetExitCodeProcess(program, &exitCode);
+    CloseHandle(program);
+    EXPECT_EQ(exitCode, 0u) << ReadFileBytes(maker / "V1" / "maker-transcript.txt");
+    EXPECT_EQ(DiagProgramProcess(), nullptr) << "the end of the diagnosis forgets the program";
+    EXPECT_EQ(frame->CurrentViewId(), 136);
+    EXPECT_EQ(WaitForSingleObject(ExchangeToken(), 0), WAIT_OBJECT_0);
+    ReleaseSemaphore(ExchangeToken(), 1, nullptr);
+}
+
+}  // namespace
