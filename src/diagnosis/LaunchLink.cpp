@@ -55,10 +55,16 @@ std::wstring CLaunchLink::LinkProgramPath()
     return ResGetAppDir() + L"LINK.bin";
 }
 
+namespace {
+
+constexpr size_t kMaxLinkProgram = 64u << 20;
+
+}  // namespace
+
 uint32_t CLaunchLink::ReadLinkProgramId()
 {
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytesUpTo(LinkProgramPath(), kLinkProgramMinSize, bytes))
+    if (!ReadFileBytesUpTo(LinkProgramPath(), kMaxLinkProgram, bytes))
         return 0;
     return LinkProgramIdOf(bytes);
 }
@@ -126,8 +132,7 @@ bool CLaunchLink::DownloadInterfaceProgram(uint8_t page, const ProgressSink& pro
     if (!(m_wInterfaceVersion & 0x8000))
         return false;
     std::vector<uint8_t> image;
-    constexpr size_t kMaxImage = 64u << 20;
-    if (!ReadFileBytesUpTo(LinkProgramPath(), kMaxImage, image))
+    if (!ReadFileBytesUpTo(LinkProgramPath(), kMaxLinkProgram, image))
         return false;
     if (progress)
         progress(0);

@@ -10,7 +10,10 @@
 #include "ModalSeam.h"
 #include "ProgramRun.h"
 #include "SharedHandles.h"
+#include "LaunchLink.h"
+#include "SimulatorRun.h"
 #include "VersionView.h"
+#include "WifiNetworks.h"
 
 namespace {
 
@@ -153,6 +156,40 @@ TEST_F(VersionViewTest, DemoLaunchRunsTheDiagnosticProgramToItsEnd)
     EXPECT_EQ(frame->CurrentViewId(), 136);
     EXPECT_EQ(WaitForSingleObject(ExchangeToken(), 0), WAIT_OBJECT_0);
     ReleaseSemaphore(ExchangeToken(), 1, nullptr);
+}
+
+TEST_F(VersionViewTest, DiagnoseLaunchLoadsTheInterfaceProgramAndAnnouncesTheGroup)
+{
+    CSimulatorRun simulator(programFolder / "simulator");
+    ASSERT_TRUE(simulator.WaitUntilListening());
+    fs::copy_file(BuildProgramFolder() / "Link.dll", programFolder / "Link.dll");
+    std::string image(3328 + 100, '\0');
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 7 + 3);
+    std::ofstream(programFolder / "LINK.bin", std::ios::binary) << image;
+    UseWifiAnswerForTest([](const std::string& ssid) { return ssid == "KORVE"; });
+    CLaunchLink::SetPauseScaleForTest(1);
+    SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, L"hSemaphore"));
+    ASSERT_TRUE(frame->MakerView().CreateSharedMemory());
+
+    AddVersion("HONDAPRO", "V1.0\n");  // the software folder's name gives the maker group
+    fs::copy_file(BuildProgramFolder() / "MAKER.exe", maker / "HONDAPRO" / "MAKER.exe");
+    std::ofstream(maker / "HONDAPRO" / "maker-script.txt") << "start DEMO 3.25 1.0\nend\n";
+    ResSetRunModeFlag(L"0");
+    CVersionView& view = Show();
+    view.OnAccept();
+    ASSERT_TRUE(PumpUntil([] { return DiagProgramProcess() != nullptr; })) << view.StatusText();
+    HANDLE program = nullptr;
+    DuplicateHandle(GetCurrentProcess(), DiagProgramProcess(), GetCurrentProcess(), &program, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+    ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(program, 0) == WAIT_OBJECT_0; }));
+    CloseHandle(program);
+
+    EXPECT_TRUE(simulator.Image() == image) << "the interface holds LINK.bin byte for byte";
+    EXPECT_TRUE(simulator.WaitForLogLine("group 3"));
+    EXPECT_NE(std::find(boxes.begin(), boxes.end(), L"Operation is completed, please pull out the Nuthawk!"), boxes.end());
+    UseWifiAnswerForTest({});
+    CLaunchLink::SetPauseScaleForTest(100);
 }
 
 }  // namespace
