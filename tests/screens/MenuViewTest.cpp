@@ -18,6 +18,7 @@ protected:
     void SetUp() override
     {
         MainFrameTest::SetUp();
+        ResSetMakerName(L"");
         SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, nullptr));
         ASSERT_TRUE(frame->MakerView().CreateSharedMemory());
         block = frame->MakerView().SharedView();
