@@ -8,27 +8,15 @@
 #include <vector>
 
 #include "AtomicFile.h"
+#include "FileBytes.h"
 #include "StringFile.h"
 #include "StringLines.h"
 #include "TextTables.h"
 
 namespace {
 
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-
-bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes)
-{
-    const std::unique_ptr<FILE, FileCloser> stream(OpenFileForReading(file));
-    if (!stream)
-        return false;
-    char chunk[16 * 1024];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof(chunk), stream.get())) > 0)
-        bytes.append(chunk, got);
-    return std::ferror(stream.get()) == 0;
-}
+// 16 MiB is far more than any lines file of ours.
+constexpr size_t kMaxLinesFile = 16u << 20;
 
 int Run(const std::vector<std::filesystem::path>& args)
 {
@@ -42,7 +30,7 @@ int Run(const std::vector<std::filesystem::path>& args)
             records.push_back({entry.id, entry.text});
     } else {
         std::string lines;
-        if (!ReadWholeFile(args[2], lines)) {
+        if (!ReadFileBytesUpTo(args[2], kMaxLinesFile, lines)) {
             std::fputs("make_string_file: cannot read the lines file\n", stderr);
             return 1;
         }

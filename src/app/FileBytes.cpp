@@ -30,3 +30,11 @@ bool ReadFileBytesUpTo(const std::filesystem::path& path, size_t maxBytes, std::
         bytes.clear();
     return ok;
 }
+
+bool ReadFileBytesUpTo(const std::filesystem::path& path, size_t maxBytes, std::string& bytes)
+{
+    std::vector<uint8_t> raw;
+    const bool read = ReadFileBytesUpTo(path, maxBytes, raw);
+    bytes.assign(raw.begin(), raw.end());
+    return read;
+}
