@@ -309,6 +309,13 @@ def column_bar(left_edge):
     return draw
 
 
+def info_cell(width, height):
+    """A cell of the settings' information page: white with a thin frame."""
+    c = Canvas(width, height, PAPER)
+    c.frame(0, 0, width, height, ASH, 1)
+    return c
+
+
 def setup_edge(width, height):
     c = Canvas(width, height)
     for x in range(width):
@@ -437,6 +444,7 @@ def bar_bitmaps():
         417: (column_bar(True), 4, 20),
         418: (column_bar(False), 4, 20),
         472: (setup_edge, 8, 64),
+        383: (info_cell, 240, 40),
     }
     for number, (glyph, state) in BOTTOM_FACES.items():
         (width, height), top = BOTTOM_BUTTONS[glyph]

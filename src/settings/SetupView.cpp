@@ -1,5 +1,7 @@
 #include "SetupView.h"
 
+#include "DiagnoseVerInfoDlg.h"
+
 #include "BarDrawing.h"
 #include "BmpBtn.h"
 #include "MainFrame.h"
@@ -62,7 +64,10 @@ void CSetupView::MakePages()
     const RECT client = ClientRect();
     const RECT place = {client.left, client.top, client.right - 2, client.bottom};
     for (SETUP_PAGE kind : SetupPageCreationOrder()) {
-        auto page = std::make_unique<CSetupPage>(kind, Handle());
+        // The System Information page has a screen of its own; the others are still empty pages.
+        std::unique_ptr<CSetupPage> page = kind == SETUP_PAGE::SystemInformation
+                                               ? std::make_unique<CDiagnoseVerInfoDlg>(Handle())
+                                               : std::make_unique<CSetupPage>(kind, Handle());
         if (!page->CreatePage(place))
             continue;
         m_pages[static_cast<size_t>(SetupPageIndex(kind))] = std::move(page);

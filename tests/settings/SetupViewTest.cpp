@@ -2,6 +2,7 @@
 #include "../frame/BarsFixture.h"
 
 #include "SetupView.h"
+#include "DiagnoseVerInfoDlg.h"
 
 namespace {
 
@@ -94,6 +95,31 @@ TEST_F(SetupViewTest, EveryShowMakesThePagesAnew)
     EXPECT_NE(setup().Page(4)->Handle(), before);
     EXPECT_FALSE(IsWindow(before));
     EXPECT_EQ(setup().VisiblePage(), 0) << "a show starts on the language page";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SetupViewTest, SystemInformationPageShowsItsRowsAndReadsOnShow)
+{
+    ResSetRunModeFlag(L"1");  // no device: the read gives its failure values at once
+    CDiagnoseVerInfoDlg page(frame->View(295)->Handle());
+    ASSERT_TRUE(page.CreatePage(RECT{0, 0, 600, 400}));
+    page.StartRead();
+    auto cellText = [&](int row, int column) {
+        wchar_t text[64] = {};
+        GetDlgItemTextW(page.Handle(), 2000 + row * 2 + column, text, 64);
+        return std::wstring(text);
+    };
+    EXPECT_EQ(cellText(CDeviceInfoPage::kSerialNumber, 1), L"----");
+    EXPECT_EQ(cellText(CDeviceInfoPage::kSoftwareVersion, 0), CDeviceInfoPage::LabelText(CDeviceInfoPage::kSoftwareVersion));
+    page.ReadNow();
+    EXPECT_TRUE(page.Logic().IsDone());
+    for (int row = 0; row < CDeviceInfoPage::kRowCount; ++row)
+        EXPECT_EQ(cellText(row, 1), page.Logic().RowValue(static_cast<CDeviceInfoPage::Row>(row))) << row;
+    EXPECT_EQ(cellText(CDeviceInfoPage::kSystemName, 1), L"Nuthawk");
+    ResSetRunModeFlag(L"0");
 }
 
 }  // namespace
