@@ -26,7 +26,7 @@ void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value)
         bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-// A small hand-made BMP file as the spec describes it.
+// A small hand-made BMP file, laid out field by field.
 std::vector<uint8_t> MakeBmp(const BmpSpec& spec)
 {
     const uint32_t colours = spec.bitCount <= 8 ? (spec.coloursUsed ? spec.coloursUsed : 1u << spec.bitCount) : 0;
