@@ -13,8 +13,7 @@
 
 #include "AtomicFile.h"
 #include "FileBytes.h"
-#include "DbFileWriter.h"
-#include "DbLines.h"
+#include "VehicleDbText.h"
 
 namespace {
 
@@ -40,17 +39,9 @@ int Run(const std::vector<std::filesystem::path>& args)
         std::fputs("make_vehicle_db: cannot read the lines file\n", stderr);
         return 1;
     }
-    std::vector<DB_RECORD> records;
-    if (const size_t bad = ParseDbLines(lines, records)) {
-        std::fprintf(stderr, "make_vehicle_db: line %zu is not \"KEYHEX<TAB>item...\" with keys of one length\n", bad);
-        return 1;
-    }
-    DB_HEADER_FIELDS header;
-    header.keyLength = static_cast<uint8_t>(records.empty() ? 4 : records.front().key.size());
-    header.version = DbVersionDigits(version);
-    header.language = args[4].string();
-    if (WriteDbFile(args[1], args[2].wstring(), EncodeDbFile(header, std::move(records))).empty()) {
-        std::fputs("make_vehicle_db: cannot write the database\n", stderr);
+    const std::string failure = WriteVehicleDbFromLines(args[1], args[2].wstring(), version, args[4].string(), lines);
+    if (!failure.empty()) {
+        std::fprintf(stderr, "make_vehicle_db: %s\n", failure.c_str());
         return 1;
     }
     return 0;

@@ -1,0 +1,153 @@
+#include "DemoSoftware.h"
+
+#include <string>
+
+namespace {
+
+// The records every demo version carries: system names and texts, trouble codes and live-data
+// items, in each language the software speaks.
+const char* const kEnglishTexts =
+    "00000001\tEngine\n"
+    "00000002\tAutomatic transmission\n"
+    "00000003\tAnti-lock brakes\n"
+    "00000004\tAirbag\n"
+    "00000005\tBody control\n"
+    "00000101\tRead trouble codes\n"
+    "00000102\tClear trouble codes\n"
+    "00000103\tLive data\n"
+    "00000104\tActuator test\n"
+    "00000105\tVersion information\n";
+
+const char* const kGermanTexts =
+    "00000001\tMotor\n"
+    "00000002\tAutomatikgetriebe\n"
+    "00000003\tAntiblockiersystem\n"
+    "00000004\tAirbag\n"
+    "00000005\tKarosseriesteuerung\n"
+    "00000101\tFehlerspeicher lesen\n"
+    "00000102\tFehlerspeicher l\xC3\xB6schen\n"
+    "00000103\tIstwerte\n"
+    "00000104\tStellgliedtest\n"
+    "00000105\tVersionsinformation\n";
+
+const char* const kEnglishCodes =
+    "0100\tP0100\tAir mass meter, circuit fault\n"
+    "0115\tP0115\tCoolant temperature sensor, circuit fault\n"
+    "0300\tP0300\tMisfire detected, several cylinders\n"
+    "0562\tP0562\tSupply voltage too low\n"
+    "1603\tC1603\tWheel speed sensor front left, no signal\n";
+
+const char* const kGermanCodes =
+    "0100\tP0100\tLuftmassenmesser, Fehler im Stromkreis\n"
+    "0115\tP0115\tK\xC3\xBChlmitteltemperaturgeber, Fehler im Stromkreis\n"
+    "0300\tP0300\tVerbrennungsaussetzer, mehrere Zylinder\n"
+    "0562\tP0562\tVersorgungsspannung zu niedrig\n"
+    "1603\tC1603\tRaddrehzahlsensor vorn links, kein Signal\n";
+
+const char* const kEnglishLiveData =
+    "00000201\tEngine speed\trpm\t0\t8000\n"
+    "00000202\tCoolant temperature\t\xC2\xB0" "C\t-40\t140\n"
+    "00000203\tVehicle speed\tkm/h\t0\t255\n"
+    "00000204\tBattery voltage\tV\t0\t18\n"
+    "00000205\tIntake air pressure\tkPa\t10\t255\n";
+
+const char* const kGermanLiveData =
+    "00000201\tMotordrehzahl\trpm\t0\t8000\n"
+    "00000202\tK\xC3\xBChlmitteltemperatur\t\xC2\xB0" "C\t-40\t140\n"
+    "00000203\tFahrgeschwindigkeit\tkm/h\t0\t255\n"
+    "00000204\tBatteriespannung\tV\t0\t18\n"
+    "00000205\tAnsaugdruck\tkPa\t10\t255\n";
+
+std::vector<SOFTWARE_DATABASE> Databases(bool german)
+{
+    std::vector<SOFTWARE_DATABASE> databases = {
+        {L"EN_TXT.DB", "EN", kEnglishTexts},
+        {L"EN_DTC.DB", "EN", kEnglishCodes},
+        {L"EN_DS.DB", "EN", kEnglishLiveData},
+    };
+    if (german) {
+        databases.push_back({L"DE_TXT.DB", "DE", kGermanTexts});
+        databases.push_back({L"DE_DTC.DB", "DE", kGermanCodes});
+        databases.push_back({L"DE_DS.DB", "DE", kGermanLiveData});
+    }
+    return databases;
+}
+
+struct DEMO_ENTRY {
+    const wchar_t* region;
+    const wchar_t* folder;
+    int testCount;               // -1 for a family
+    bool german;
+    const char* english;         // what the software covers
+    const char* germanText;
+    std::vector<const char*> versions;  // oldest first
+};
+
+std::string Ascii(const wchar_t* text)
+{
+    std::string narrow;
+    for (const wchar_t* c = text; *c; ++c)
+        narrow += static_cast<char>(*c);  // the demo's folder names are plain ASCII
+    return narrow;
+}
+
+SOFTWARE_FOLDER Folder(const DEMO_ENTRY& entry)
+{
+    SOFTWARE_FOLDER software;
+    software.region = entry.region;
+    software.folder = entry.folder;
+    if (entry.testCount >= 0)
+        software.testCount = entry.testCount;
+    const std::string name = Ascii(entry.folder);
+    const std::string newest = entry.versions.back();
+    software.languages.push_back({L"EN", newest + "\r\n" + name + ": " + entry.english + "\r\n"});
+    if (entry.german)
+        software.languages.push_back({L"DE", newest + "\r\n" + name + ": " + entry.germanText + "\r\n"});
+    for (const char* version : entry.versions) {
+        SOFTWARE_VERSION folder;
+        folder.folder = std::wstring(version, version + std::char_traits<char>::length(version));
+        folder.descriptions.push_back(
+            {L"EN", std::string(version) + "\r\n" + name + " diagnostic software " + version + " (demonstration).\r\n" +
+                        "Covers " + entry.english + "\r\n"});
+        if (entry.german)
+            folder.descriptions.push_back(
+                {L"DE", std::string(version) + "\r\n" + name + " Diagnosesoftware " + version + " (Vorf\xC3\xBChrung).\r\n" +
+                            "Umfang: " + entry.germanText + "\r\n"});
+        folder.databases = Databases(entry.german);
+        software.versions.push_back(std::move(folder));
+    }
+    return software;
+}
+
+}  // namespace
+
+std::vector<SOFTWARE_FOLDER> DemoSoftware()
+{
+    const DEMO_ENTRY entries[] = {
+        {L"EASTREACH", L"Tessaline", 40, true, "passenger cars and light vans.",
+         "Personenwagen und leichte Transporter.", {"V1.40", "V2.05"}},
+        {L"EASTREACH", L"Orvimo", 25, true, "compact cars and their hybrid drives.",
+         "Kleinwagen und ihre Hybridantriebe.", {"V3.10"}},
+        {L"EASTREACH", L"Kalderra", 10, false, "off-road vehicles (English only).", "", {"V1.02"}},
+        {L"WESTMARCH", L"Brannoc", 30, true, "saloons, estates and sports cars.",
+         "Limousinen, Kombis und Sportwagen.", {"V4.00", "V4.12"}},
+        {L"WESTMARCH", L"Quellway", 18, true, "delivery vans and minibuses.",
+         "Lieferwagen und Kleinbusse.", {"V2.30"}},
+        {L"WESTMARCH", L"Hollisand", 5, true, "classic models from 1995 on.",
+         "klassische Modelle ab 1995.", {"V1.15"}},
+        {L"NORTHVALE", L"Vikkelmor", 22, true, "trucks and tractor units.",
+         "Lastwagen und Sattelzugmaschinen.", {"V5.01"}},
+        {L"NORTHVALE", L"Sundrift", 8, true, "electric city cars.",
+         "elektrische Stadtautos.", {"V1.00"}},
+        {L"PRO", L"LIGHTLINE", -1, true, "light commercial vehicles of every maker.",
+         "leichte Nutzfahrzeuge aller Hersteller.", {"V1.00", "V2.10"}},
+        {L"PRO", L"HEAVYLINE", -1, true, "heavy trucks and buses of every maker.",
+         "schwere Lastwagen und Busse aller Hersteller.", {"V3.02"}},
+        {L"PRO", L"FIELDLINE", -1, true, "farm and construction machines.",
+         "Land- und Baumaschinen.", {"V1.20"}},
+    };
+    std::vector<SOFTWARE_FOLDER> software;
+    for (const DEMO_ENTRY& entry : entries)
+        software.push_back(Folder(entry));
+    return software;
+}

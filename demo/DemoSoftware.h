@@ -1,0 +1,12 @@
+#pragma once
+// The vehicle software of the bundled demo installation: invented regions, makers, families and
+// versions, each in English and most in German, with their vehicle databases. Their display names
+// stand in demo/Config.xml, their logos are drawn by demo/draw_logos.py.
+#include <vector>
+
+#include "SoftwareFolder.h"
+
+// The database version the stand-in diagnostic program announces in its demo.
+constexpr double kDemoDatabaseVersion = 3.25;
+
+std::vector<SOFTWARE_FOLDER> DemoSoftware();
