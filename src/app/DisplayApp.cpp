@@ -18,6 +18,7 @@
 #include "ProcessValues.h"
 #include "SharedFonts.h"
 #include "SharedHandles.h"
+#include "SoftwareLists.h"
 #include "StartDlg.h"
 #include "StringResources.h"
 #include "VehicleDataWin.h"
@@ -199,6 +200,7 @@ bool CDisplayApp::CreateMainFrame()
 
 int CDisplayApp::ExitInstance()
 {
+    FreeSoftwareLists();
     DeleteSharedFonts();
     DeleteDirectoryTree(m_workingFolder.c_str());
     DeleteDirectoryTree((ResGetAppDir() + L"download").c_str());
