@@ -22,6 +22,9 @@
 #define IDD_SETUPPAGE           385   // an empty page of the settings view
 
 // Bitmaps (drawn by res/art/draw_bitmaps.py).
+#define IDB_ICONGRID_FRAME      397   // the frame of an icon grid's item, 125 x 116
+#define IDB_ICONGRID_SELECTION  398   // ... of its selected item, 131 x 124
+#define IDB_ICONGRID_MARK       399   // 33 x 33
 #define IDB_POPMSG_SKIN         304   // question box, 478 x 248
 #define IDB_BUTTON_DEFAULT      320   // any skinned button without its own image, 103 x 29
 #define IDB_SOFTROW_BACKGROUND  321   // soft-button row, 979 x 60

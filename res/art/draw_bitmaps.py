@@ -459,11 +459,43 @@ def bar_bitmaps():
     return table
 
 
+# The icon grids of the choosers: a quiet frame around each icon, a warm one around the chosen.
+def grid_item_frame(width, height):
+    c = Canvas(width, height, PAPER)
+    c.fill(3, 3, width - 1, height - 1, ASH)           # a soft shadow to the lower right
+    c.fill(1, 1, width - 3, height - 3, MIST)
+    c.frame(1, 1, width - 3, height - 3, ASH_DARK)
+    c.fill(4, 4, width - 6, height - 6, PAPER)
+    c.round_corners(1, 1, width - 3, height - 3, 3, PAPER)
+    return c
+
+
+def grid_selection_frame(width, height):
+    c = Canvas(width, height, PAPER)
+    c.frame(0, 0, width, height, AMBER_DARK, 2)
+    c.frame(2, 2, width - 2, height - 2, AMBER, 3)
+    c.round_corners(0, 0, width, height, 5, PAPER)
+    return c
+
+
+def grid_mark(width, height):
+    c = Canvas(width, height, PAPER)
+    radius = min(width, height) / 2 - 1
+    for y in range(height):
+        for x in range(width):
+            if (x + 0.5 - width / 2) ** 2 + (y + 0.5 - height / 2) ** 2 <= radius ** 2:
+                c.put(x, y, AMBER)
+    return c
+
+
 # Every bitmap of the program: id -> (drawing, width, height).
 BITMAPS = {
     304: (question_box_skin, 478, 248),
     320: (lambda w, h: button(w, h, 'normal'), 103, 29),
     321: (soft_row_background, 979, 60),
+    397: (grid_item_frame, 125, 116),
+    398: (grid_selection_frame, 131, 124),
+    399: (grid_mark, 33, 33),
     407: (lambda w, h: button(w, h, 'normal'), 232, 77),
     408: (lambda w, h: button(w, h, 'pressed'), 232, 77),
     409: (lambda w, h: button(w, h, 'normal'), 103, 29),
