@@ -4,7 +4,12 @@
 #include <vector>
 
 #include "Application.h"
+#include "ChooserPages.h"
+#include "DiagView.h"
 #include "ExchangeBuffer.h"
+#include "MainFrame.h"
+#include "ProcessValues.h"
+#include "SoftwareLists.h"
 
 std::string MainWindowCaptionAnsi(const char* fallback)
 {
@@ -27,11 +32,71 @@ CMakerView::~CMakerView()
     m_hSharedMemory.Reset();
 }
 
-void CMakerView::OnShowView()
+void CMakerView::OnDestroy()
 {
-    CFormViewEx::OnShowView();
-    // The icon pages of the makers are built here; the exchange block is made with the first build.
+    CChooserView::OnDestroy();
+    m_hSharedMemory.Reset();
+}
+
+bool CMakerView::HasSoftware() const
+{
+    return !g_GroupList.empty();
+}
+
+bool CMakerView::HasEntries() const
+{
+    return !g_VehicleList.empty();
+}
+
+void CMakerView::BuildPages()
+{
+    ResSetMakerList({});
+    const std::wstring language = ResGetLanguageCode();
+    std::vector<CHOOSER_REGION> regions;
+    for (const auto& group : g_GroupList) {
+        group->nPage = -1;
+        group->nUsed = 0;
+        regions.push_back(CHOOSER_REGION{group->strRegion, DisplayNameIn(group->arrNames, language)});
+    }
+    std::vector<std::wstring> makerRegions;
+    for (const auto& maker : g_VehicleList)
+        makerRegions.push_back(maker->strRegion);
+
+    const CHOOSER_PAGES pages = AssignChooserPages(regions, makerRegions);
+    ResSetMakerList(pages.pageNames);
+    for (size_t i = 0; i < g_GroupList.size(); ++i) {
+        g_GroupList[i]->nPage = pages.regionPage[i];
+        g_GroupList[i]->nUsed = pages.regionPage[i] >= 0 ? 1 : 0;
+    }
+    for (const std::wstring& name : pages.pageNames)
+        AddPage(name);
+    FillMiddleLeftBar();
+
+    const std::wstring programFolder = ResGetAppDir();
+    for (size_t i = 0; i < g_VehicleList.size(); ++i) {
+        VEHICLE_LIST_ITEM& maker = *g_VehicleList[i];
+        const CHOOSER_PLACE& place = pages.makers[i];
+        maker.nPage = place.page;
+        maker.nSlot = place.slot;
+        if (place.page < 0) {
+            OutputDebugStringW((L"Maker chooser: no page left for " + maker.strPath + L"; not shown.\n").c_str());
+            continue;
+        }
+        AddMaker(place.page, place.slot, DisplayNameOf(maker), MakerLogoPath(programFolder, maker.strPath),
+                 maker.strPath);
+    }
+}
+
+void CMakerView::PrepareExchangeBlock()
+{
     CreateSharedMemory();
+    ResetSharedMemory();
+}
+
+int CMakerView::ClickedPage() const
+{
+    CMainFrame* frame = CMainFrame::Instance();
+    return frame ? frame->MiddleLeftBar().GetCurrentItem() : 0;
 }
 
 bool CMakerView::CreateSharedMemory()

@@ -1,18 +1,19 @@
 #pragma once
-// The maker chooser (view 131). It also owns the block of memory shared with the diagnostic program:
-// it creates and maps the block the first time it is built and resets it whenever a diagnosis ends.
+// The maker chooser (view 131): the installed makers as pages of icons, one page per region, the
+// regions on the middle-left bar. It also owns the block of memory shared with the diagnostic
+// program: the block is made when the first chooser builds its pages, and this view resets it
+// whenever a diagnosis ends.
 #include <cstdint>
+#include <string>
 
-#include "FormViewEx.h"
+#include "ChooserView.h"
 #include "ScopedWin.h"
 
-class CMakerView : public CFormViewEx {
+class CMakerView : public CChooserView {
 public:
     static constexpr int kViewId = 131;
-    CMakerView() : CFormViewEx(kViewId) {}
+    CMakerView() : CChooserView(kViewId) {}
     ~CMakerView() override;
-
-    void OnShowView() override;
 
     // Creates (or opens) and maps "DisplayDiagnoseData" once for the run; true when it is mapped.
     bool CreateSharedMemory();
@@ -23,16 +24,18 @@ public:
     // The family chooser maps its own view of the same block and hands it over here.
     void SetSharedView(uint8_t* view) { m_pSharedView = view; }
 
-    // The region chosen on the middle-left bar.
-    void SetCurrentRegion(int region) { m_nCurRegion = region; }
-    int CurrentRegion() const { return m_nCurRegion; }
-    // Shows the current region's makers; the region pages come with the chooser's own screen.
-    void ShowCurrentRegion() {}
+protected:
+    bool HasSoftware() const override;
+    bool HasEntries() const override;
+    void BuildPages() override;
+    void PrepareExchangeBlock() override;
+    int ClickedPage() const override;
+    void OnEntryChosen(int page) override { m_nCurRegion = page; }
+    void OnDestroy() override;
 
 private:
     CScopedHandle m_hSharedMemory;
     uint8_t* m_pSharedView = nullptr;
-    int m_nCurRegion = 0;
 };
 
 // The caption of the application's main window in the thread's ANSI code page, or `fallback`.

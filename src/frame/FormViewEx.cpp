@@ -12,7 +12,8 @@ DWORD g_printLockTimeoutMs = 30000;
 
 }  // namespace
 
-CFormViewEx::CFormViewEx(int templateId) : CFormView(templateId), m_hBackBrush(CreateSolidBrush(RGB(255, 255, 255)))
+CFormViewEx::CFormViewEx(int templateId, int viewId)
+    : CFormView(templateId), m_viewId(viewId), m_hBackBrush(CreateSolidBrush(RGB(255, 255, 255)))
 {
     m_enabled.fill(true);
 }

@@ -10,10 +10,12 @@
 
 class CFormViewEx : public CFormView {
 public:
-    explicit CFormViewEx(int templateId);
+    explicit CFormViewEx(int templateId) : CFormViewEx(templateId, templateId) {}
+    // A view whose id differs from its form template (two views built on one form).
+    CFormViewEx(int templateId, int viewId);
     ~CFormViewEx() override;
 
-    int ViewId() const { return TemplateId(); }
+    int ViewId() const { return m_viewId; }
 
     // Sets the enable flag of one of the bottom bar's commands; other ids are ignored.
     void SetButtonState(int commandId, bool enabled);
@@ -83,6 +85,7 @@ private:
     static int FlagIndex(int commandId);
     bool DispatchCommand(int id);
 
+    int m_viewId;
     HANDLE m_hPrintSemaphore = nullptr;
     CScopedBrush m_hBackBrush;
     std::array<bool, kFlaggedCommands.size()> m_enabled;

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "ProgramRun.h"
+#include "SoftwareFolder.h"
 #include "StringFile.h"
 #include "TempFolder.h"
 
@@ -31,7 +32,11 @@ protected:
         fs::copy_file(BuildProgramFolder() / "Display.exe", folder / "Display.exe");
         std::ofstream(folder / "Config.xml", std::ios::binary)
             << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" />"
-               "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"1\" /></COMMON></CONFIG>\n";
+               "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"1\" /></COMMON><VEHICLE><MULTILANGUAGE><REGION>"
+               "<EAST EN=\"East\" /></REGION></MULTILANGUAGE></VEHICLE></CONFIG>\n";
+        // One maker, so that the maker chooser builds its pages and with them the exchange block.
+        SOFTWARE_FOLDER alder{L"EAST", L"Alder", 1, {{L"EN", "V1.00\r\n"}}, {}};
+        ASSERT_EQ(WriteSoftwareFolder(folder, alder), "");
         const TAG_STRING_RESOURCE_ITEM texts[] = {{62, L"Done, unplug the device."}, {0x10000002, L"Yes"}};
         ASSERT_TRUE(WriteStringFile(folder / "SysString" / "STRRES.EN", texts));
 

@@ -18,6 +18,7 @@
 #include "NavigationTargets.h"
 #include "ProgramRun.h"
 #include "SharedHandles.h"
+#include "SoftwareFixture.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ protected:
         ResSetLanguageCode(L"EN");
         ResSetGuideIndex(0);
         MainFrameTest::SetUp();
+        InstallSoftware();
         SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, nullptr));
         ASSERT_TRUE(frame->MakerView().CreateSharedMemory());
         block = frame->MakerView().SharedView();
@@ -39,6 +41,20 @@ protected:
         SetDiagProgramProcess(nullptr);
         frame->SetDiagnosisRunning(false);
         MainFrameTest::TearDown();
+    }
+
+    // Two regions and a family, so that the choosers the bars lead to show their pages instead of
+    // asking for the store.
+    void InstallSoftware()
+    {
+        SoftwareFolderFixture software(programFolder.Path());
+        software.Languages({L"en"});
+        software.Config("<HARROWFEN><VEHICLENAME /></HARROWFEN><VEHICLE><MULTILANGUAGE><VEHICLENAME />"
+                        "<REGION><EAST EN=\"East\" /><WEST EN=\"West\" /></REGION></MULTILANGUAGE></VEHICLE>");
+        software.Install(Maker(L"EAST", L"Alder", 2));
+        software.Install(Maker(L"WEST", L"Birch", 1));
+        software.Install(Family(L"LINE"));
+        software.Load();
     }
 
     void AnswerBoxes(int answer)

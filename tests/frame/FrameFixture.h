@@ -9,7 +9,9 @@
 
 #include "Application.h"
 #include "MainFrame.h"
+#include "ModalSeam.h"
 #include "ProcessValues.h"
+#include "SoftwareLists.h"
 #include "StringResources.h"
 #include "TempFolder.h"
 
@@ -39,13 +41,24 @@ protected:
         ResSetDisplayMode(0);
         ResSetScreenMode(1);  // a fixed 1024 x 700 window
         ResSetAppDir(programFolder.Path().wstring() + L"\\");
+        // A box nobody answers would wait for ever: unless a test answers itself, every box is
+        // answered "No" (the choosers ask one when no vehicle software is installed).
+        SetModalAnswerer([](const MODAL_BOX&) -> std::optional<int> { return IDCANCEL; });
         auto owned = std::make_unique<CMainFrame>();
         frame = owned.get();
         ASSERT_TRUE(frame->LoadFrame(0));
         application.SetMainWindow(std::move(owned));
         frame->Show(SW_SHOW);
     }
-    void TearDown() override { application.SetMainWindow(nullptr); }
+    void TearDown() override
+    {
+        application.SetMainWindow(nullptr);
+        SetModalAnswerer({});
+        FreeSoftwareLists();
+        SetSoftwareListsChanged(false);
+        ResSetMakerName(L"");  // a choice made by one test is none of the next one's business
+        ResSetMakerDir(L"");
+    }
 
     bool Visible(CWindow& window) const { return IsWindowVisible(window.Handle()) != FALSE; }
 

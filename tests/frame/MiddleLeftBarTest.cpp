@@ -50,6 +50,7 @@ TEST_F(MiddleLeftBarTest, TenItemsGetSevenButtonsAndTheCurrentItemIsChosen)
 TEST_F(MiddleLeftBarTest, AViewWithoutItemsGetsNoButtonsAndNoChoice)
 {
     frame->SwitchView(131, 1);
+    bar().ClearItemList();  // the chooser's own regions are not the subject here
     ResSetGuideIndex(5);
     frame->MakerView().SetCurrentRegion(4);
     bar().CreateButtons();
@@ -61,6 +62,7 @@ TEST_F(MiddleLeftBarTest, AViewWithoutItemsGetsNoButtonsAndNoChoice)
 TEST_F(MiddleLeftBarTest, AClickMovesTheMarkAndTellsTheMakerChooser)
 {
     frame->SwitchView(131, 1);
+    bar().ClearItemList();
     AddItems(4);
     bar().CreateButtons();
     Click(bar().GetButton(2));
