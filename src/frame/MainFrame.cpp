@@ -347,11 +347,13 @@ void CMainFrame::SwitchView(int viewId, int show)
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (showNow)
         view->Show(SW_SHOW);
-    SetWindowLongPtrW(view->Handle(), GWLP_ID, kFirstPaneId);
-    if (previous) {
-        previous->Show(SW_HIDE);
+    // Other programs tell the active view by the pane id: the previous view gives it up before the
+    // new one takes it, so that no moment shows two.
+    if (previous)
         SetWindowLongPtrW(previous->Handle(), GWLP_ID, previous->ViewId());
-    }
+    SetWindowLongPtrW(view->Handle(), GWLP_ID, kFirstPaneId);
+    if (previous)
+        previous->Show(SW_HIDE);
     m_nCurrentViewId = viewId;
     if (show)
         view->OnShowView();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "Application.h"
 #include "ButtonBar.h"
 #include "MainFrame.h"
@@ -79,6 +81,31 @@ TEST_F(MainFrameTest, SwitchingToTheActiveViewRunsNothing)
     ResSetSoftwareDir(L"C:\\Scan\\maker\\");
     frame->SwitchView(131, 1);
     EXPECT_EQ(ResGetSoftwareDir(), L"") << "the maker chooser forgets the chosen software even when active";
+}
+
+// Other programs find the active view by the pane id; at no moment of a switch may two views carry it.
+int g_panesSeenWhileHiding = 0;
+
+LRESULT CALLBACK CountPanesWhenHidden(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_SHOWWINDOW && !wParam) {
+        for (HWND child = GetWindow(GetParent(window), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            g_panesSeenWhileHiding += GetDlgCtrlID(child) == 0xE900;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(MainFrameTest, ThePaneIdPassesToTheNewViewWithoutOverlap)
+{
+    frame->SwitchView(161, 1);
+    HWND previous = frame->View(161)->Handle();
+    ASSERT_TRUE(SetWindowSubclass(previous, &CountPanesWhenHidden, 1, 0));
+    g_panesSeenWhileHiding = 0;
+    frame->SwitchView(137, 1);
+    RemoveWindowSubclass(previous, &CountPanesWhenHidden, 1);
+    EXPECT_EQ(g_panesSeenWhileHiding, 1) << "while the previous view hides, only the new one is the pane";
+    EXPECT_EQ(GetDlgCtrlID(previous), 161);
+    EXPECT_EQ(GetDlgCtrlID(frame->View(137)->Handle()), 0xE900);
 }
 
 TEST_F(MainFrameTest, TroubleCodesAfterAMessageAreNotShownByTheSwitch)
