@@ -224,7 +224,9 @@ void CChooserView::ConfirmExit()
 
 bool CChooserView::OnCommand(int id, int code, HWND control)
 {
-    if (code == 0 && !control) {
+    // A grid's choice comes as command 3032 without a control handle; the grid keeps its own button
+    // notifications to itself.
+    if (code == 0) {
         switch (id) {
         case kGridId:
             OnMakerClicked();
