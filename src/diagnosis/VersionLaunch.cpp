@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "StringResources.h"
+
 namespace {
 
 bool IsDigit(wchar_t c)
@@ -57,6 +59,14 @@ VERSION_DESCRIPTION SplitDescription(const std::wstring& text)
     if (lineFeed != std::wstring::npos)
         parts.description = text.substr(lineFeed + 1);
     return parts;
+}
+
+bool IsLanguageFolderName(const std::wstring& folder)
+{
+    std::wstring code = folder;
+    for (wchar_t& c : code)
+        c = static_cast<wchar_t>(std::towupper(c));
+    return code.size() == 2 && (ResGetLanguageCodePage(code) != 0 || ResGetLanguageTitle(code) != L"X");
 }
 
 std::wstring HelpDocumentPath(const std::wstring& softwareFolder, const std::wstring& languageCode)

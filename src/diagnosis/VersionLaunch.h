@@ -22,6 +22,10 @@ struct VERSION_DESCRIPTION {
 };
 VERSION_DESCRIPTION SplitDescription(const std::wstring& text);
 
+// A maker folder's language folders ("EN", "de", ...) hold the maker's description, named like a
+// version's; they are not versions.
+bool IsLanguageFolderName(const std::wstring& folder);
+
 // The help document of a software folder (ending in a backslash): the folder without its last four
 // characters, from its last backslash on, then "_", the language and ".pdf", appended to the folder:
 // "...\V12.34\" and "EN" give "...\V12.34\" + "\V12_EN.pdf". Short folders are clamped.

@@ -194,6 +194,8 @@ void CVersionView::ListVersions()
     const HWND names = Item(IDC_VERSION_FOLDERS);
     for (int i = 0; i < count; ++i) {
         const std::wstring folder = folders.GetAt(i);
+        if (IsLanguageFolderName(folder))
+            continue;
         const std::wstring path = m_strMakerDir + folder + L"\\" + language + L".txt";
         if (!Exists(path))
             continue;

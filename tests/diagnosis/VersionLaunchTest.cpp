@@ -46,6 +46,14 @@ TEST(SplitDescription, TakesTheFirstLineAsTheVersionLine)
     EXPECT_EQ(SplitDescription(L"\r\nrest").versionLine, L"");
 }
 
+TEST(LanguageFolders, AreNotVersions)
+{
+    for (const wchar_t* name : {L"EN", L"de", L"Cn", L"SS"})
+        EXPECT_TRUE(IsLanguageFolderName(name)) << std::wstring(name).size();
+    for (const wchar_t* name : {L"V1.02", L"XX", L"ENG", L"", L"E"})
+        EXPECT_FALSE(IsLanguageFolderName(name)) << std::wstring(name).size();
+}
+
 TEST(HelpDocument, IsNamedAfterTheVersionFolder)
 {
     EXPECT_EQ(HelpDocumentPath(L"C:\\Scan\\EU\\ALFA\\V12.34\\", L"EN"), L"C:\\Scan\\EU\\ALFA\\V12.34\\\\V12_EN.pdf");
