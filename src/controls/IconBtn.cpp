@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "BmpBtn.h"
+#include "HoverTracking.h"
 #include "SharedFonts.h"
 #include "resource.h"
 
@@ -218,27 +219,7 @@ bool CIconBtn::OnMouseMove(UINT keys, POINT point)
     HitTest(point);  // the selection follows the mouse
     Invalidate(true);
     DefaultProc(WM_MOUSEMOVE, keys, MAKELPARAM(point.x, point.y));
-    const bool leftDown = (keys & MK_LBUTTON) != 0;
-    if (leftDown && !m_hover)
-        return true;
-    if (GetCapture() != Handle()) {
-        if (GetActiveWindow() && GetParent(Handle())) {
-            m_hover = true;
-            SetFocus(Handle());
-            SetCapture(Handle());
-            Invalidate(true);
-        }
-        return true;
-    }
-    const RECT client = ClientRect();
-    if (PtInRect(&client, point))
-        return true;
-    if (m_hover) {
-        m_hover = false;
-        Invalidate(true);
-    }
-    if (!leftDown)
-        ReleaseCapture();
+    TrackHover(*this, m_hover, keys, point);
     return true;
 }
 
