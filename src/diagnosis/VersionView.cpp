@@ -2,15 +2,18 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
 
 #include "ConfigStore.h"
 #include "ExchangeBuffer.h"
 #include "FileBytes.h"
 #include "FileFindPro.h"
+#include "HarrowfenView.h"
 #include "IniFile.h"
 #include "MainFrame.h"
 #include "MakerView.h"
+#include "MiddleLeftModel.h"
 #include "PopMsgDlg.h"
 #include "ProcessValues.h"
 #include "SharedHandles.h"
@@ -85,11 +88,7 @@ void CVersionView::OnShowView()
         m_strMakerDir = chosen;
     for (int id : {3003, 3002, 3005})
         SetButtonState(id, false);
-    if (CMainFrame* frame = CMainFrame::Instance()) {
-        frame->MiddleLeftBar().SetFlag(false);
-        frame->MiddleLeftBar().CreateButtons();
-        frame->MiddleLeftBar().SetFlag(true);  // after the buttons: choosing an item now leads back
-    }
+    FillMiddleLeftBar();
     SetDlgItemTextW(Handle(), IDC_VERSION_MAKER, ResGetMakerName().c_str());
 
     m_pHelpButton = std::make_unique<CBmpBtn>();
@@ -132,6 +131,27 @@ void CVersionView::OnShowView()
         SetDlgItemTextW(Handle(), IDC_VERSION_REPAIR, L"");
     }
     LayOut();
+}
+
+// The bar shows where the choice came from: the regions of the maker chooser with the chosen one
+// marked, or the family chooser's caption alone.
+void CVersionView::FillMiddleLeftBar()
+{
+    CMainFrame* frame = CMainFrame::Instance();
+    if (!frame)
+        return;
+    CMiddleLeftBar& bar = frame->MiddleLeftBar();
+    bar.ClearItemList();
+    if (m_nReturnViewId == CHarrowfenView::kViewId) {
+        bar.AddItem(CHarrowfenView::ListCaption(), L"", this);
+    } else {
+        for (const std::wstring& region : ResGetMakerList())
+            bar.AddItem(region, L"", this);
+        const int current = frame->MakerView().CurrentRegion() % kMaxItemButtons;
+        bar.SetCurrentItem(std::clamp(current, 0, std::max(bar.GetItemCount() - 1, 0)));
+    }
+    bar.CreateButtons();
+    bar.SetFlag(true);  // only after the buttons: their first pass must not lead back to the chooser
 }
 
 void CVersionView::LayOut()

@@ -48,6 +48,7 @@ protected:
 
 private:
     void LayOut();
+    void FillMiddleLeftBar();
     void ListVersions();
     void OnSelectionChanged();
     void OnRecord();

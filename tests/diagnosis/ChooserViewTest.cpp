@@ -114,6 +114,10 @@ TEST_F(ChooserViewTest, ARegionAndAMakerArePickedThroughTheBarAndTheGrid)
     EXPECT_EQ(ResGetMakerDir(), Program(L"Scan\\WEST\\Beech\\"));
     EXPECT_EQ(ResGetMakerName(), L"Beech");
     EXPECT_EQ(Makers().CurrentRegion(), 1);
+    ASSERT_EQ(frame->MiddleLeftBar().GetItemCount(), 2) << "the version view lists the regions too";
+    EXPECT_EQ(frame->MiddleLeftBar().GetItem(0).name, L"East");
+    EXPECT_EQ(frame->MiddleLeftBar().GetCurrentItem(), 1);
+    EXPECT_EQ(frame->CurrentViewId(), 136) << "showing the regions does not lead back by itself";
 
     // Back from the version view, the region chosen last is shown again.
     Command(Versions(), 3001);
@@ -147,6 +151,18 @@ TEST_F(ChooserViewTest, AClickBesideTheIconsChoosesNothing)
     SendMessageW(grid->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, empty);
     SendMessageW(grid->Handle(), WM_LBUTTONUP, 0, empty);
     EXPECT_EQ(frame->CurrentViewId(), 131);
+}
+
+TEST_F(ChooserViewTest, ARegionChosenOnTheVersionViewLeadsBackToTheMakerChooser)
+{
+    InstallTwoRegions();
+    frame->SwitchView(131, 1);
+    Key(Makers().Grid(0), VK_RETURN);
+    ASSERT_EQ(frame->CurrentViewId(), 136);
+    Command(frame->MiddleLeftBar(), 1091);
+    EXPECT_EQ(frame->CurrentViewId(), 131);
+    EXPECT_EQ(Makers().CurrentRegion(), 1);
+    EXPECT_TRUE(Makers().Grid(1)->IsVisible());
 }
 
 TEST_F(ChooserViewTest, PageKeysPageTheCurrentRegion)
@@ -290,6 +306,8 @@ TEST_F(ChooserViewTest, TheFamilyChooserShowsEveryFamilyOnOnePage)
     EXPECT_EQ(ResGetMakerDir(), Program(L"Scan\\PRO\\LINE\\"));
     EXPECT_EQ(ResGetMakerName(), L"The Line");
     EXPECT_EQ(Makers().CurrentRegion(), 0) << "the maker chooser keeps its region";
+    ASSERT_EQ(frame->MiddleLeftBar().GetItemCount(), 1);
+    EXPECT_EQ(frame->MiddleLeftBar().GetItem(0).name, CHarrowfenView::ListCaption());
     Command(Versions(), 3001);
     EXPECT_EQ(frame->CurrentViewId(), 492) << "Back from the version view returns to the family chooser";
 }
