@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "ProgramRun.h"
+#include "ShellSession.h"
 #include "SoftwareFolder.h"
 #include "StringFile.h"
 #include "TempFolder.h"
@@ -18,9 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr DWORD kTimeoutMs = 30000;
 constexpr UINT kRequestMessage = WM_APP + 0x6EF;
-constexpr int kActivePane = 0xE900;
 
 class ExchangeEndToEndTest : public ::testing::Test {
 protected:
@@ -40,29 +39,11 @@ protected:
         const TAG_STRING_RESOURCE_ITEM texts[] = {{62, L"Done, unplug the device."}, {0x10000002, L"Yes"}};
         ASSERT_TRUE(WriteStringFile(folder / "SysString" / "STRRES.EN", texts));
 
-        ASSERT_TRUE(shell.Start(folder / "Display.exe", L"", root / "temp"));
-        ASSERT_TRUE(WaitFor([this] { return (main = shell.FindVisibleWindow(L"Nuthawk")) != nullptr; }));
+        ASSERT_TRUE(shell.Start(folder, root / "temp"));
         // Home from the home page shows the maker chooser, which makes the exchange block.
-        SendMessageW(main, WM_COMMAND, 3007, 0);
+        ASSERT_TRUE(shell.Command(3007));
     }
 
-    void TearDown() override
-    {
-        if (main && IsWindow(main))
-            PostMessageW(main, WM_CLOSE, 0, 0);
-        shell.WaitForExit(10000);
-    }
-
-    bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs)
-    {
-        const DWORD start = GetTickCount();
-        while (!condition()) {
-            if (GetTickCount() - start > timeoutMs)
-                return false;
-            PollPause();
-        }
-        return true;
-    }
 
     void RunMaker(const std::string& script)
     {
@@ -77,54 +58,23 @@ protected:
     // Waits until the stand-in has sent the request whose transcript line starts with `line`.
     bool WaitForRequest(const std::string& line)
     {
-        return WaitFor([&] { return Transcript().find("> " + line) != std::string::npos; });
+        return WaitUntil([&] { return Transcript().find("> " + line) != std::string::npos; });
     }
 
-    HWND ActiveView() const { return GetDlgItem(main, kActivePane); }
-
-    // The view id of the active view: the one view that has given up its own id.
-    bool IsActive(int viewId) const { return ActiveView() && !GetDlgItem(main, viewId); }
-
-    void AnswerNextBox(bool yes, std::wstring* text = nullptr)
-    {
-        HWND box = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (box = shell.FindQuestionBox()) != nullptr; }));
-        if (text)
-            *text = QuestionBoxText(box);
-        AnswerQuestionBox(box, yes);
-    }
-
-    void ClickRow(int rowOnPage)
-    {
-        const LPARAM point = MAKELPARAM(40, 19 + 38 * rowOnPage);
-        SendMessageW(ActiveView(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageW(ActiveView(), WM_LBUTTONUP, 0, point);
-    }
-
+    HWND ActiveView() const { return shell.ActiveView(); }
+    void AnswerNextBox(bool yes, std::wstring* text = nullptr) { ASSERT_TRUE(shell.AnswerNextBox(yes, text)); }
+    void ClickRow(int rowOnPage) { shell.ClickRow(rowOnPage); }
     int FinishMaker()
     {
-        const int code = maker.WaitForExit(kTimeoutMs);
+        const int code = maker.WaitForExit(kShellTimeoutMs);
         EXPECT_EQ(Transcript().find("FAIL"), std::string::npos) << Transcript();
         return code;
     }
 
-    // The turn token is free and counts exactly one.
-    bool TokenCountIsOne() const
-    {
-        HANDLE token = OpenSemaphoreW(SEMAPHORE_ALL_ACCESS, FALSE, L"hSemaphore");
-        if (!token)
-            return false;
-        const bool one = WaitForSingleObject(token, 0) == WAIT_OBJECT_0 && WaitForSingleObject(token, 0) == WAIT_TIMEOUT;
-        ReleaseSemaphore(token, 1, nullptr);
-        CloseHandle(token);
-        return one;
-    }
-
     CTempFolder root;
     fs::path folder;
-    CProgramRun shell;
+    CShellSession shell;
     CProgramRun maker;
-    HWND main = nullptr;
 };
 
 TEST_F(ExchangeEndToEndTest, FrameCommandsAreAnsweredByTheFrame)
@@ -153,8 +103,8 @@ TEST_F(ExchangeEndToEndTest, FrameCommandsAreAnsweredByTheFrame)
     AnswerNextBox(true, &asked);  // the end of a diagnosis in Diagnose Mode
     EXPECT_EQ(asked, L"Done, unplug the device.");
     EXPECT_EQ(FinishMaker(), 0) << Transcript();
-    EXPECT_TRUE(WaitFor([this] { return IsActive(136); })) << "the version view follows the end";
-    EXPECT_TRUE(TokenCountIsOne());
+    EXPECT_TRUE(shell.WaitForView(136)) << "the version view follows the end";
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
 }
 
 TEST_F(ExchangeEndToEndTest, MenusArePagedChosenAndLeft)
@@ -169,7 +119,7 @@ TEST_F(ExchangeEndToEndTest, MenusArePagedChosenAndLeft)
         "expect 4 FF FF 00 00\n"
         "end\n");
     ASSERT_TRUE(WaitForRequest("menu-numbered 5 10 40"));
-    ASSERT_TRUE(WaitFor([this] { return IsActive(137); }));
+    ASSERT_TRUE(shell.WaitForView(137));
     SendMessageW(ActiveView(), WM_COMMAND, 3003, 0);  // page down: rows from 10
     ClickRow(2);
     ASSERT_TRUE(WaitForRequest("menu-numbered -1 0 3"));
@@ -190,7 +140,7 @@ TEST_F(ExchangeEndToEndTest, MenusArePagedChosenAndLeft)
     ASSERT_TRUE(WaitForRequest("end"));
     AnswerNextBox(true);
     EXPECT_EQ(FinishMaker(), 0) << Transcript();
-    EXPECT_TRUE(TokenCountIsOne());
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
 }
 
 TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
@@ -220,14 +170,14 @@ TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
     ASSERT_TRUE(WaitForRequest("question"));
     AnswerNextBox(true);
     ASSERT_TRUE(WaitForRequest("raw"));
-    ASSERT_TRUE(WaitFor([this] { return IsActive(137); }));
+    ASSERT_TRUE(shell.WaitForView(137));
     SendMessageW(ActiveView(), WM_COMMAND, 3001, 0);
     EXPECT_EQ(FinishMaker(), 0) << Transcript();
-    EXPECT_FALSE(shell.HasExited());
+    EXPECT_FALSE(shell.Process().HasExited());
     EXPECT_EQ(block[0xFFFC], 7) << "the key mailbox is never written by an answer";
     EXPECT_EQ(block[0xFFFD], 7);
     EXPECT_EQ(block[0xFFFE], 0x42);
-    EXPECT_TRUE(TokenCountIsOne());
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
     UnmapViewOfFile(block);
     CloseHandle(mapping);
 }

@@ -12,12 +12,19 @@
 #include "SharedHandles.h"
 #include "LaunchLink.h"
 #include "SimulatorRun.h"
+#include "TextConversion.h"
 #include "VersionView.h"
 #include "WifiNetworks.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string Utf8(const std::wstring& text)
+{
+    const NarrowBuffer narrow = WideToUtf8(text.c_str());
+    return narrow ? narrow.get() : "";
+}
 
 class VersionViewTest : public MainFrameTest {
 protected:
@@ -39,6 +46,7 @@ protected:
     {
         SetModalAnswerer({});
         ResSetRunModeFlag(L"0");
+        ResSetDiagDebug(0);
         SetDiagProgramProcess(nullptr);
         MainFrameTest::TearDown();
     }
@@ -117,7 +125,17 @@ TEST_F(VersionViewTest, HelpDocumentNeedsTheFileAndTheReader)
     fs::create_directories(programFolder / "tools" / "PDF");
     fs::copy_file(BuildProgramFolder() / "PDFReader.exe", programFolder / "tools" / "PDF" / "PDFReader.exe");
     frame->SwitchView(131, 1);
-    EXPECT_EQ(Show().HelpDocument(), (maker / "V12.34").wstring() + L"\\\\V12_EN.pdf");
+    CVersionView& view = Show();
+    const std::wstring document = (maker / "V12.34").wstring() + L"\\\\V12_EN.pdf";
+    EXPECT_EQ(view.HelpDocument(), document);
+
+    // Help starts the reader and hands it the caption, then the document, and the document view shows.
+    view.SendMsg(WM_COMMAND, MAKEWPARAM(1123, BN_CLICKED), 0);
+    const std::string log = ReadFileBytes(programFolder / "tools" / "PDF" / "pdfreader.log");
+    EXPECT_EQ(log, "started\ntext " + Utf8(frame->GetText()) + "\ntext " + Utf8(document) + "\n");
+    EXPECT_EQ(frame->CurrentViewId(), 491);
+    if (HWND reader = FindWindowW(nullptr, L"PDFReader"))
+        SendMessageW(reader, WM_APP + 0x6F2, 6, 1);
 }
 
 TEST_F(VersionViewTest, AMissingProgramStopsTheLaunch)
@@ -128,6 +146,22 @@ TEST_F(VersionViewTest, AMissingProgramStopsTheLaunch)
     view.OnAccept();
     EXPECT_EQ(view.StatusText(), L"  Diagnostic program MAKER.exe not found!");
     EXPECT_EQ(boxes, (std::vector<std::wstring>{L"Run Mode : Demo"}));
+}
+
+TEST_F(VersionViewTest, WithTheDebugFlagTheProgramIsLeftToTheDeveloper)
+{
+    AddVersion("V1", "V1.0\n");
+    fs::copy_file(BuildProgramFolder() / "MAKER.exe", maker / "V1" / "MAKER.exe");
+    ResSetRunModeFlag(L"1");
+    ResSetDiagDebug(1);
+    CVersionView& view = Show();
+    view.OnAccept();
+    const HWND list = GetDlgItem(view.Handle(), 1006);
+    EXPECT_FALSE(IsWindowEnabled(list)) << "no second start while one is under way";
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(list) != FALSE; }));
+    EXPECT_EQ(view.StatusText(), L"\u4E0B\u4F4D\u673A\u4E0B\u8F7D\u6210\u529F!\u8BF7\u7528VC\u542F\u52A8\u8BCA\u65AD\u7A0B\u5E8F...");
+    EXPECT_EQ(DiagProgramProcess(), nullptr);
+    EXPECT_FALSE(fs::exists(maker / "V1" / "maker-transcript.txt")) << "nothing was started";
 }
 
 TEST_F(VersionViewTest, DemoLaunchRunsTheDiagnosticProgramToItsEnd)
