@@ -203,11 +203,13 @@ protected:
         ASSERT_TRUE(WaitForRequest("end"));
     }
 
-    // After the end the version view is back, the block holds only the shell's caption and the
-    // turn is free.
+    // After the end the version view is back with its versions listed anew, the block holds only
+    // the shell's caption and the turn is free.
     void ExpectTheDiagnosisEnded()
     {
         EXPECT_TRUE(shell.WaitForView(kVersionView));
+        HWND list = GetDlgItem(shell.ActiveView(), kVersionList);
+        EXPECT_TRUE(WaitUntil([list] { return SendMessageW(list, LB_GETCOUNT, 0, 0) > 0; })) << "listed anew";
         EXPECT_TRUE(WaitUntil([this] { return Transcript().find("FAIL") == std::string::npos &&
                                               Transcript().find("< ", Transcript().find("> end")) != std::string::npos; }))
             << Transcript();
