@@ -142,8 +142,14 @@ TEST_P(HomeToolTest, ATileStartsItsToolOrNamesTheMissingFile)
     EXPECT_EQ(asked.size(), 1u) << "no message when it starts";
     EXPECT_EQ(frame->CurrentViewId(), 286);
 
-    // A file of that name that is no program: the shell cannot start it.
-    programFolder.Write(ToolRelativePath(c.tool), "not a program");
+    // A file of that name that is no program: the shell cannot start it. The tool may still be
+    // ending after its log line, and a running program's file cannot be replaced.
+    const DWORD start = GetTickCount();
+    while (ReadFileBytes(tool) != "not a program" && GetTickCount() - start < 10000) {
+        programFolder.Write(ToolRelativePath(c.tool), "not a program");
+        Sleep(20);
+    }
+    ASSERT_EQ(ReadFileBytes(tool), "not a program");
     page().SendMsg(WM_COMMAND, MAKEWPARAM(c.id, BN_CLICKED));
     EXPECT_EQ(asked.size(), 2u);
 }
