@@ -20,6 +20,7 @@
 #define IDD_TITLEBAR            139
 #define IDC_HELPINFO_TEXT       1067
 #define IDD_SETUPPAGE           385   // an empty page of the settings view
+#define IDD_LOGDLG              322   // the settings' log page
 
 // Bitmaps (drawn by res/art/draw_bitmaps.py).
 #define IDB_ICONGRID_FRAME      397   // the frame of an icon grid's item, 125 x 116

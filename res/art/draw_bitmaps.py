@@ -309,11 +309,17 @@ def column_bar(left_edge):
     return draw
 
 
-def info_cell(width, height):
-    """A cell of the settings' information page: white with a thin frame."""
-    c = Canvas(width, height, PAPER)
-    c.frame(0, 0, width, height, ASH, 1)
-    return c
+def choice_cell(latched):
+    """A choice of the settings pages (and a cell of the information page): white with a thin frame;
+    the chosen one on a soft sky face with an amber mark at its left edge."""
+    def draw(width, height):
+        c = Canvas(width, height, PAPER)
+        if latched:
+            c.gradient(1, 1, width - 1, height - 1, SKY, (190, 208, 234))
+            c.fill(1, 1, 7, height - 1, AMBER)
+        c.frame(0, 0, width, height, STEEL if latched else ASH, 1)
+        return c
+    return draw
 
 
 def setup_edge(width, height):
@@ -444,7 +450,8 @@ def bar_bitmaps():
         417: (column_bar(True), 4, 20),
         418: (column_bar(False), 4, 20),
         472: (setup_edge, 8, 64),
-        383: (info_cell, 240, 40),
+        383: (choice_cell(False), 299, 63),
+        384: (choice_cell(True), 299, 63),
     }
     for number, (glyph, state) in BOTTOM_FACES.items():
         (width, height), top = BOTTOM_BUTTONS[glyph]

@@ -14,7 +14,9 @@ std::wstring SetupPageTitle(SETUP_PAGE page)
     return text.empty() ? entry->english : text;
 }
 
-CSetupPage::CSetupPage(SETUP_PAGE page, HWND view) : CDialog(IDD_SETUPPAGE, view), m_page(page) {}
+CSetupPage::CSetupPage(SETUP_PAGE page, HWND view) : CSetupPage(page, view, IDD_SETUPPAGE) {}
+
+CSetupPage::CSetupPage(SETUP_PAGE page, HWND view, int templateId) : CDialog(templateId, view), m_page(page) {}
 
 bool CSetupPage::CreatePage(const RECT& rect)
 {

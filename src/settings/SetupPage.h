@@ -29,6 +29,9 @@ public:
     virtual void NextButtonPage() {}
 
 protected:
+    // A page on a template of its own.
+    CSetupPage(SETUP_PAGE page, HWND view, int templateId);
+
     bool OnPaint() override;
     bool OnEraseBkgnd(HDC) override { return true; }
     void OnOK() override {}  // Enter and Escape do not end a page

@@ -1,6 +1,11 @@
 #include "SetupView.h"
 
 #include "DiagnoseVerInfoDlg.h"
+#include "LogDlg.h"
+#include "SetLanguageDlg.h"
+#include "SetRunModeDlg.h"
+#include "SetScreenDlg.h"
+#include "SetUnitTypeDlg.h"
 
 #include "BarDrawing.h"
 #include "BmpBtn.h"
@@ -11,6 +16,28 @@ namespace {
 
 constexpr int kHomePage = 286;
 constexpr int kBottomCommands[] = {3004, 3001, 3005, 3028, 3002, 3003, 3011, 3031};
+
+// The update page is still the empty page that shows its title.
+std::unique_ptr<CSetupPage> MakePage(SETUP_PAGE kind, HWND view)
+{
+    switch (kind) {
+    case SETUP_PAGE::Language:
+        return std::make_unique<CSetLanguageDlg>(view);
+    case SETUP_PAGE::RunMode:
+        return std::make_unique<CSetRunModeDlg>(view);
+    case SETUP_PAGE::Units:
+        return std::make_unique<CSetUnitTypeDlg>(view);
+    case SETUP_PAGE::WindowSize:
+        return std::make_unique<CSetScreenDlg>(view);
+    case SETUP_PAGE::Log:
+        return std::make_unique<CLogDlg>(view);
+    case SETUP_PAGE::SystemInformation:
+        return std::make_unique<CDiagnoseVerInfoDlg>(view);
+    case SETUP_PAGE::Update:
+        break;
+    }
+    return std::make_unique<CSetupPage>(kind, view);
+}
 
 }  // namespace
 
@@ -64,10 +91,7 @@ void CSetupView::MakePages()
     const RECT client = ClientRect();
     const RECT place = {client.left, client.top, client.right - 2, client.bottom};
     for (SETUP_PAGE kind : SetupPageCreationOrder()) {
-        // The System Information page has a screen of its own; the others are still empty pages.
-        std::unique_ptr<CSetupPage> page = kind == SETUP_PAGE::SystemInformation
-                                               ? std::make_unique<CDiagnoseVerInfoDlg>(Handle())
-                                               : std::make_unique<CSetupPage>(kind, Handle());
+        std::unique_ptr<CSetupPage> page = MakePage(kind, Handle());
         if (!page->CreatePage(place))
             continue;
         m_pages[static_cast<size_t>(SetupPageIndex(kind))] = std::move(page);

@@ -4,6 +4,7 @@
 #include <set>
 #include <vector>
 
+#include "LanguagePageLayout.h"
 #include "SetupPages.h"
 
 namespace {
@@ -55,6 +56,29 @@ TEST(SetupPages, AreMadeOnceEachAndAppliedInTheirOrder)
     const auto applied = SetupPageApplyOrder();
     EXPECT_EQ(std::vector<P>(applied.begin(), applied.end()),
               (std::vector<P>{P::RunMode, P::Units, P::Language, P::WindowSize, P::Log}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LanguagePageLayoutTest, FillsColumnsOfButtonsPageByPage)
+{
+    const LANGUAGE_PAGE_LAYOUT layout = LanguagePageLayoutFor(600, 200, 13);
+    EXPECT_EQ(layout.rows, 3);
+    EXPECT_EQ(layout.columns, 2);
+    EXPECT_EQ(layout.perPage, 6);
+    EXPECT_EQ(layout.pageCount, 3);
+    const std::pair<size_t, std::pair<int, int>> places[] = {{0, {0, 0}}, {2, {0, 126}}, {3, {299, 0}}, {12, {0, 0}}};
+    for (const auto& [index, place] : places) {
+        EXPECT_EQ(LanguageButtonPlace(layout, index).x, place.first) << index;
+        EXPECT_EQ(LanguageButtonPlace(layout, index).y, place.second) << index;
+    }
+    EXPECT_EQ(LanguagePageLayoutFor(600, 123, 6).rows, 2) << "a last row may stand three pixels out";
+    const LANGUAGE_PAGE_LAYOUT tiny = LanguagePageLayoutFor(10, 10, 2);
+    EXPECT_EQ(tiny.perPage, 1) << "never less than one button a page";
+    EXPECT_EQ(tiny.pageCount, 2);
+    EXPECT_EQ(LanguagePageLayoutFor(600, 200, 0).pageCount, 0);
 }
 
 }  // namespace
