@@ -10,11 +10,15 @@
 #include "BarDrawing.h"
 #include "BmpBtn.h"
 #include "MainFrame.h"
+#include "RepairInfoView.h"
+#include "SharedFonts.h"
+#include "SharedHandles.h"
 #include "resource.h"
 
 namespace {
 
 constexpr int kHomePage = 286;
+constexpr int kTreeControl = 1077;
 constexpr int kBottomCommands[] = {3004, 3001, 3005, 3028, 3002, 3003, 3011, 3031};
 
 // The update page is still the empty page that shows its title.
@@ -67,6 +71,12 @@ void CSetupView::OnShowView()
     SetUpBars();
     MakePages();
     BuildTree();
+    // The form's tree is never filled; it only takes the shared font, once.
+    static bool treeFontGiven = false;
+    if (!treeFontGiven && NormalFont()) {
+        SendDlgItemMessageW(Handle(), kTreeControl, WM_SETFONT, reinterpret_cast<WPARAM>(NormalFont()), FALSE);
+        treeFontGiven = true;
+    }
 }
 
 void CSetupView::SetUpBars()
@@ -208,6 +218,27 @@ void CSetupView::RefreshBottomBar()
 {
     if (CMainFrame* frame = CMainFrame::Instance(); frame && frame->ActiveViewEx() == this)
         frame->BottomBar().UpdateCommandStates();
+}
+
+bool CSetupView::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
+{
+    if (message != kCloseForUpdate)
+        return false;
+    CloseForUpdate();
+    result = 0;
+    return true;
+}
+
+void CSetupView::CloseForUpdate()
+{
+    CMainFrame* frame = CMainFrame::Instance();
+    if (!frame)
+        return;
+    if (DiagProgramProcess()) {
+        frame->LeaveDiagnosis();
+        frame->RepairInfoView().ClearNodes();
+    }
+    frame->SendMsg(WM_CLOSE);
 }
 
 // The edge picture at the right, stretched to the view's height.

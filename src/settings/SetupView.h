@@ -37,14 +37,20 @@ public:
     // The bar index of the page shown, or -1.
     int VisiblePage() const;
 
+    // The message the update page sends once it has opened a downloaded package: the program ends
+    // without asking, after any running diagnostic program.
+    static constexpr UINT kCloseForUpdate = 0xBC3;
+
 protected:
     bool OnPaint() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void SetUpBars();
     void MakePages();
     void UpdatePagingCommands(const CSetupPage& page);
     void RefreshBottomBar();
+    void CloseForUpdate();
 
     std::array<std::unique_ptr<CSetupPage>, kSetupPageCount> m_pages;  // by bar index
     CScopedBitmap m_edge;

@@ -5,6 +5,9 @@
 #include <fstream>
 
 #include "ConfigStore.h"
+#include "ProgramRun.h"
+#include "SharedHandles.h"
+#include "Snapshot.h"
 #include "LanguagePageLayout.h"
 #include "ProgramRestart.h"
 #include "SetLanguageDlg.h"
@@ -79,6 +82,13 @@ TEST_F(SettingsPagesTest, TheLanguagePageOffersTheInstalledLanguagesAndRestartsF
     EXPECT_TRUE(page.ButtonAt(1)->GetChecked()) << "the stored language, in any case";
     EXPECT_FALSE(page.ButtonAt(0)->GetChecked());
 
+    // The picture a person looks at after the run.
+    UpdateWindow(frame->Handle());
+    RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const std::wstring saved = SaveFrameSnapshot(frame->Handle());
+    ASSERT_FALSE(saved.empty());
+    fs::copy_file(saved, BuildProgramFolder() / "settings_language.png", fs::copy_options::overwrite_existing);
+
     Accept();
     EXPECT_EQ(restarts, 0) << "the stored language again: no restart";
 
@@ -121,6 +131,27 @@ TEST_F(SettingsPagesTest, TheLanguageButtonsArePagedByThePageKeys)
     EXPECT_TRUE(page.ButtonAt(6)->IsVisible());
     EXPECT_EQ(page.ButtonAt(7)->WindowRect().top - page.ButtonAt(6)->WindowRect().top, 63) << "column by column";
     EXPECT_EQ(page.ButtonAt(9)->WindowRect().left - page.ButtonAt(6)->WindowRect().left, 299);
+}
+
+// The update page's message after it opened a package: a running diagnostic program is ended, the
+// turn given back and the program closed, without a question.
+TEST_F(SettingsPagesTest, TheCloseForAnUpdateEndsTheDiagnosisAndTheProgram)
+{
+    CProgramRun program;
+    ASSERT_TRUE(program.Start(BuildProgramFolder() / "LinkSimulator.exe", L"--pipe \\\\.\\pipe\\SettingsTestIdle --lifetime 60000"));
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, program.ProcessId());
+    ASSERT_NE(process, nullptr);
+    SetDiagProgramProcess(process);
+    TakeTurn();
+    const HWND window = frame->Handle();
+    setup().SendMsg(CSetupView::kCloseForUpdate);
+    EXPECT_TRUE(program.HasExited()) << "the diagnostic program was ended";
+    EXPECT_EQ(DiagProgramProcess(), nullptr);
+    EXPECT_TRUE(TurnIsFree());
+    EXPECT_TRUE(asked.empty()) << "no question";
+    EXPECT_FALSE(IsWindow(window));
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 struct TwoChoiceCase {
