@@ -21,6 +21,7 @@
 #define IDC_HELPINFO_TEXT       1067
 #define IDD_SETUPPAGE           385   // an empty page of the settings view
 #define IDD_LOGDLG              322   // the settings' log page
+#define IDD_VERSIONINFO         183   // the device's versions in a window of their own
 
 // Bitmaps (drawn by res/art/draw_bitmaps.py).
 #define IDB_ICONGRID_FRAME      397   // the frame of an icon grid's item, 125 x 116

@@ -91,40 +91,46 @@ void CDeviceInfoPage::RunRead()
     m_status.clear();
 }
 
-bool CDeviceInfoPage::ReadFromDevice()
+std::optional<std::vector<uint8_t>> ReadDeviceVersion(const std::function<void(unsigned)>& pause)
 {
     LinkTransport link;
-    const std::wstring stored = GetConfigValue(kLoginElement, kSerialKey, L"");
     if (!link.LinkConnect())
-        return false;
+        return std::nullopt;
     const uint8_t reset[] = {0x00, 0xFE, 0x00};
     if (link.LinkWriteFrame(reset, sizeof(reset)) != static_cast<int>(sizeof(reset))) {
         link.LinkDisconnect();
-        return false;
+        return std::nullopt;
     }
-    m_pause(kSettleDelayMs);
+    pause(CDeviceInfoPage::kSettleDelayMs);
 
-    uint8_t reply[kReplyRoom] = {};
+    std::optional<std::vector<uint8_t>> version;
+    uint8_t reply[CDeviceInfoPage::kReplyRoom] = {};
     const uint8_t linkCheck[] = {0x00, 0x06};
     link.LinkWriteFrame(linkCheck, sizeof(linkCheck));
-    bool read = link.LinkReadFrame(reply, sizeof(reply)) >= 0;
-    if (read) {
-        const uint8_t version[] = {0x00, 0x01};
-        link.LinkWriteFrame(version, sizeof(version));
+    if (link.LinkReadFrame(reply, sizeof(reply)) >= 0) {
+        const uint8_t request[] = {0x00, 0x01};
+        link.LinkWriteFrame(request, sizeof(request));
+        // Only the bytes that arrived count.
         const int length = link.LinkReadFrame(reply, sizeof(reply));
-        // Only the bytes that arrived are looked at.
-        const auto texts = length > 0 ? ParseDeviceVersionReply(std::span(reply, static_cast<size_t>(length)))
-                                      : std::nullopt;
-        read = texts.has_value();
-        if (texts) {
-            m_values[kHardwareVersion] = texts->hardwareVersion;
-            m_values[kSerialNumber] = texts->serialNumber;
-            if (ShouldStoreSerialNumber(stored, texts->serialNumber)) {
-                SetConfigValue(kLoginElement, kSerialKey, texts->serialNumber.c_str());
-                SetConfigValue(kWifiElement, kNetworkKey, texts->serialNumber.c_str());
-            }
-        }
+        if (length >= 0)
+            version.emplace(reply, reply + length);
     }
     link.LinkDisconnect();
-    return read;
+    return version;
+}
+
+bool CDeviceInfoPage::ReadFromDevice()
+{
+    const std::wstring stored = GetConfigValue(kLoginElement, kSerialKey, L"");
+    const auto reply = ReadDeviceVersion(m_pause);
+    const auto texts = reply ? ParseDeviceVersionReply(*reply) : std::nullopt;
+    if (!texts)
+        return false;
+    m_values[kHardwareVersion] = texts->hardwareVersion;
+    m_values[kSerialNumber] = texts->serialNumber;
+    if (ShouldStoreSerialNumber(stored, texts->serialNumber)) {
+        SetConfigValue(kLoginElement, kSerialKey, texts->serialNumber.c_str());
+        SetConfigValue(kWifiElement, kNetworkKey, texts->serialNumber.c_str());
+    }
+    return true;
 }

@@ -9,7 +9,14 @@
 // it shows LabelText and RowValue in its cells and StatusText in its status line.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
+
+// One version read over the link: 00 FE 00, a pause to let the device settle, then the link check
+// (00 06) and the version request (00 01), each with its reply. The version reply's bytes, or
+// nothing when the link or either reply failed.
+std::optional<std::vector<uint8_t>> ReadDeviceVersion(const std::function<void(unsigned milliseconds)>& pause);
 
 class CDeviceInfoPage {
 public:

@@ -5,6 +5,9 @@
 #include <fstream>
 
 #include "ConfigStore.h"
+#include "DiagVersionInfo.h"
+#include "ProcessValues.h"
+#include "SimulatorRun.h"
 #include "ProgramRun.h"
 #include "SharedHandles.h"
 #include "Snapshot.h"
@@ -152,6 +155,37 @@ TEST_F(SettingsPagesTest, TheCloseForAnUpdateEndsTheDiagnosisAndTheProgram)
     EXPECT_FALSE(IsWindow(window));
     MSG quit;
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// The device's versions in their own dialog, read through the stand-in library from the simulator.
+TEST_F(SettingsPagesTest, TheVersionDialogReadsTheHardwareVersionOnce)
+{
+    fs::copy_file(BuildProgramFolder() / "Link.dll", programFolder.Path() / "Link.dll");
+    CSimulatorRun simulator(programFolder.Path() / "simulator");
+    ASSERT_TRUE(simulator.WaitUntilListening());
+    SetGlobalFloat2(6.3f);
+    CDiagVersionInfo dialog(frame->Handle());
+    ASSERT_TRUE(dialog.CreateModeless());
+    dialog.SetPause([](unsigned) {});
+    dialog.StartRead();
+    EXPECT_TRUE(dialog.IsReading());
+    EXPECT_EQ(frame->HelpInfoBar().GetInfoText(), L"Reading version data, please wait...");
+    dialog.StartRead();  // a second start while one is scheduled schedules nothing more
+    dialog.RunRead();
+    EXPECT_TRUE(dialog.IsDone());
+    EXPECT_FALSE(dialog.IsReading());
+    EXPECT_EQ(frame->HelpInfoBar().GetInfoText(), L"");
+    const auto rows = dialog.PrintRows();
+    EXPECT_EQ(rows[0][0], L"Hardware version:");
+    EXPECT_EQ(rows[0][1], L"0312");
+    EXPECT_EQ(rows[1][1], L"6.30");
+    EXPECT_EQ(rows[3][0], L"Relase date:");
+    EXPECT_TRUE(simulator.WaitForLogLine("frame 03 0001"));
+
+    ResSetRunModeFlag(L"1");  // no device in Demo Mode
+    dialog.RunRead();
+    EXPECT_EQ(dialog.PrintRows()[0][1], L"Unknown");
+    dialog.Destroy();
 }
 
 struct TwoChoiceCase {
