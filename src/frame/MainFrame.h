@@ -67,8 +67,9 @@ public:
     CMakerView& MakerView() const;
     CRepairInfoView& RepairInfoView() const;
 
-    // The saved areas the views were placed in.
+    // The saved areas the views were placed in, and any area as the bars stand now.
     const RECT& DiagnosisArea() const { return m_rcDiagnosis; }
+    RECT AreaRect(VIEW_AREA area) const;
 
 protected:
     bool OnCreate(const CREATESTRUCTW& create) override;
@@ -83,7 +84,6 @@ private:
     bool CreateBars();
     void RecalcLayout();
     void PlaceViews();
-    RECT AreaRect(VIEW_AREA area) const;
     void ApplyBars(const BAR_VISIBILITY& bars);
     LRESULT OnDiagNotify(WPARAM code, LPARAM value);
     LRESULT OnDiagCommand();

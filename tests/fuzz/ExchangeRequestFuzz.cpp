@@ -5,6 +5,7 @@
 
 #include "ExchangeFrames.h"
 #include "MenuFrames.h"
+#include "MultSelectFrames.h"
 #include "ShortTestFrames.h"
 #include "StatusListFrames.h"
 
@@ -16,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ExchangeBlock block(memory.data(), exchange::kBlockSize);
     ParseMenuRequest(block);
     ParseShortTestRequest(block);
+    PreselectedRows(ParseMultiSelectRequest(block));
     ParseStatusListRequest(block);
     ParseDatabaseVersion(block);
     ClassifyCommand(block[2]);
