@@ -24,7 +24,6 @@ bool CKeyEdit::OnReflectedCommand(int code)
 {
     if (code != EN_CHANGE)
         return false;
-    GetText();
-    Invalidate(true);
+    Invalidate(true);  // repainted whole, so no trace of the previous text stays on the background
     return true;
 }
