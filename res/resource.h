@@ -73,6 +73,11 @@
 #define IDC_VERSION_REPAIR      1065
 #define IDC_VERSION_HELP        1123
 #define IDC_VERSION_RECORD      1176
+
+// The value-input screen (form 167).
+#define IDC_INPUT_VALUE         1029
+#define IDC_INPUT_PROMPT        1072
+
 #define IDC_POPMSG_YES          9003
 #define IDC_POPMSG_NO           9004
 #define IDC_SOFTROW_NEXT        9001

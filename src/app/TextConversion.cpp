@@ -49,3 +49,20 @@ std::wstring FormatValueByUnit(const std::wstring& value, const char* unit)
     const WideBuffer wideUnit = Utf8ToWide(unit);
     return ConvertValueByUnit(wideUnit ? wideUnit.get() : L"", value);
 }
+
+std::wstring DiagTextToWide(const std::string& text)
+{
+    const WideBuffer wide = Utf8ToWide(text.c_str());
+    return wide ? std::wstring(wide.get()) : std::wstring();
+}
+
+std::string WideToThreadAnsi(const std::wstring& text)
+{
+    const int length = WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return {};
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
+    narrow.resize(static_cast<size_t>(length) - 1);
+    return narrow;
+}

@@ -18,3 +18,8 @@ NarrowBuffer WideToUtf8(const wchar_t* text);
 
 // ConvertValueByUnit for a unit name that came as a narrow text.
 std::wstring FormatValueByUnit(const std::wstring& value, const char* unit);
+
+// A text of the diagnostic program as Utf8ToWide reads it; empty where that gives nothing.
+std::wstring DiagTextToWide(const std::string& text);
+// A wide text in the thread's ANSI code page, as answers to the diagnostic program carry it.
+std::string WideToThreadAnsi(const std::wstring& text);

@@ -23,6 +23,14 @@ SIZE BitmapSize(HBITMAP bitmap)
 
 }  // namespace
 
+// The whole client rectangle, rebuilt on every resize.
+void SetWholeWindowRegion(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    SetWindowRgn(window, CreateRectRgn(client.left, client.top, client.right, client.bottom), TRUE);
+}
+
 bool CBmpBtn::Create(const std::wstring& caption, DWORD style, const RECT& rect, HWND parent, int id)
 {
     WINDOW_CREATE_ARGS args;
@@ -34,7 +42,7 @@ bool CBmpBtn::Create(const std::wstring& caption, DWORD style, const RECT& rect,
     args.controlId = id;
     if (!CWindow::Create(args))
         return false;
-    SetWholeRegion();
+    SetWholeWindowRegion(Handle());
     return true;
 }
 
@@ -94,13 +102,6 @@ HBITMAP CBmpBtn::ImageHandle(BUTTON_IMAGE image) const
     default:
         return m_normal.Get();
     }
-}
-
-// The whole client rectangle, rebuilt on every resize.
-void CBmpBtn::SetWholeRegion()
-{
-    const RECT client = ClientRect();
-    SetWindowRgn(Handle(), CreateRectRgn(client.left, client.top, client.right, client.bottom), TRUE);
 }
 
 HFONT CBmpBtn::CaptionFont() const
@@ -176,7 +177,7 @@ bool CBmpBtn::OnSize(UINT type, int width, int height)
 {
     DefaultProc(WM_SIZE, type, MAKELPARAM(width, height));
     if (IsWindow())
-        SetWholeRegion();
+        SetWholeWindowRegion(Handle());
     return true;
 }
 

@@ -38,7 +38,6 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void SetWholeRegion();
     HBITMAP ImageHandle(BUTTON_IMAGE image) const;
     HFONT CaptionFont() const;
     void DrawCaption(HDC dc, const RECT& item, bool disabled);
@@ -58,3 +57,5 @@ private:
 
 // Loads one of the program's bitmap resources; null for id 0 or a missing resource.
 HBITMAP LoadProgramBitmap(int id);
+// Gives a skinned control a region of its whole client rectangle.
+void SetWholeWindowRegion(HWND window);

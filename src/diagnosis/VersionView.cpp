@@ -84,6 +84,8 @@ CVersionView::~CVersionView() = default;
 void CVersionView::OnShowView()
 {
     CFormViewEx::OnShowView();
+    if (!m_versionList.IsWindow())
+        m_versionList.Subclass(Item(IDC_VERSION_LIST));
     if (const std::wstring chosen = ResGetMakerDir(); !chosen.empty())
         m_strMakerDir = chosen;
     for (int id : {3003, 3002, 3005})

@@ -9,6 +9,7 @@
 #include "BmpBtn.h"
 #include "FormViewEx.h"
 #include "LaunchLink.h"
+#include "LineListBox.h"
 #include "ScopedWin.h"
 
 class CVersionView : public CFormViewEx {
@@ -68,6 +69,7 @@ private:
     HBITMAP m_hMakerLogo = nullptr;  // the chooser's, not owned
     int m_nReturnViewId = 131;
     std::unique_ptr<CBmpBtn> m_pHelpButton;
+    CLineListBox m_versionList;
     std::vector<double> m_versionNumbers;
     CScopedBitmap m_edge;
     CScopedBrush m_whiteBrush;

@@ -143,6 +143,62 @@ TEST_F(ExchangeEndToEndTest, MenusArePagedChosenAndLeft)
     EXPECT_TRUE(ExchangeTokenCountIsOne());
 }
 
+// The bytes of a text and its terminator as a script writes them.
+std::string HexText(const std::string& text)
+{
+    std::string hex;
+    char byte[4];
+    for (unsigned char c : text + '\0') {
+        std::snprintf(byte, sizeof(byte), "%02X ", c);
+        hex += byte;
+    }
+    return hex;
+}
+
+TEST_F(ExchangeEndToEndTest, AValueIsTypedCheckedAndAnsweredThenVersionsAreShown)
+{
+    RunMaker("start DEMO 3.25 1.0\n"
+             "code 46 " + HexText("Enter the mileage") + HexText("Odometer") + HexText("") + HexText("9") +
+             HexText("10") + HexText("20") + "\n"
+             "expect 0 00 08\n"
+             "expect 4 01 31 35 00\n"
+             "code 32 00 02 " + HexText("") + HexText("Part number") + HexText("8E0") + HexText("Software") +
+             HexText("0030") + "\n"
+             "expect 0 00 05\n"
+             "expect 4 01\n"
+             "end\n");
+    ASSERT_TRUE(WaitForRequest("code 46"));
+    ASSERT_TRUE(shell.WaitForView(167));
+    const HWND field = GetDlgItem(ActiveView(), 1029);
+    ASSERT_NE(field, nullptr);
+    for (wchar_t c : std::wstring(L"2x5"))  // the letter is refused by the digits rule
+        SendMessageW(field, WM_CHAR, c, 1);
+    // The build folder holds the snapshots; its "bin" ends in a separator.
+    const fs::path screenshots = BuildProgramFolder().parent_path().parent_path() / "screenshots";
+    EXPECT_TRUE(shell.SaveSnapshot(folder, screenshots / "input-screen.png"));
+    shell.PostCommand(3004);
+    std::wstring asked;
+    AnswerNextBox(true, &asked);
+    EXPECT_EQ(asked, L"Values over range!");
+    for (wchar_t c : std::wstring(L"\b\b15"))
+        SendMessageW(field, WM_CHAR, c, 1);
+    ASSERT_TRUE(shell.Command(3004));
+    ASSERT_TRUE(WaitForRequest("code 32"));
+    ASSERT_TRUE(shell.WaitForView(158));
+    // The list is drawn just after the switch, with the fallback title.
+    ASSERT_TRUE(WaitUntil([&] {
+        wchar_t title[64] = {};
+        GetWindowTextW(ActiveView(), title, 64);
+        return std::wstring(title) == L"Vehicle information";
+    }));
+    EXPECT_TRUE(shell.SaveSnapshot(folder, screenshots / "version-list-screen.png"));
+    SendMessageW(ActiveView(), WM_COMMAND, 3001, 0);
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
+}
+
 TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
 {
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, "DisplayDiagnoseData");

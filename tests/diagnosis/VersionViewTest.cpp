@@ -106,6 +106,24 @@ TEST_F(VersionViewTest, ListsVersionsNewestFirstAndSkipsBrokenOnes)
     EXPECT_TRUE(software == maker.wstring() + L"\\B\\" || software == maker.wstring() + L"\\C\\") << software;
 }
 
+TEST_F(VersionViewTest, VersionsStandInTallRowsEachClosedByAnEtchedLine)
+{
+    AddVersion("A", "V1.0\n");
+    AddVersion("B", "V2.0\n");
+    CVersionView& view = Show();
+    const HWND list = GetDlgItem(view.Handle(), 1006);
+    ASSERT_EQ(view.ListedVersions().size(), 2u);
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 28);
+    RECT row = {};
+    SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    CClientDc dc(list);
+    int shadow = 0;
+    for (int x = row.left; x < row.right; ++x)
+        shadow += GetPixel(dc.Get(), x, row.bottom - 2) == GetSysColor(COLOR_BTNSHADOW);
+    EXPECT_GT(shadow, (row.right - row.left) / 2);
+}
+
 TEST_F(VersionViewTest, RecordBoxFollowsTheMakersGroupFile)
 {
     AddVersion("V1", "V1.0\n");
