@@ -71,6 +71,9 @@
 #define IDC_VERSION_REPAIR      1065
 #define IDC_VERSION_HELP        1123
 #define IDC_VERSION_RECORD      1176
+
+// The progress screen (form 165).
+#define IDC_BAR_PROGRESS        1013
 #define IDC_POPMSG_YES          9003
 #define IDC_POPMSG_NO           9004
 #define IDC_SOFTROW_NEXT        9001

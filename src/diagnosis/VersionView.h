@@ -10,6 +10,7 @@
 #include "FormViewEx.h"
 #include "LaunchLink.h"
 #include "ScopedWin.h"
+#include "TextProgressCtrl.h"
 
 class CVersionView : public CFormViewEx {
 public:
@@ -41,6 +42,7 @@ public:
     void ListVersionsNow();
 
 protected:
+    bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnTimer(UINT_PTR id) override;
     bool OnPaint() override;
@@ -68,6 +70,7 @@ private:
     HBITMAP m_hMakerLogo = nullptr;  // the chooser's, not owned
     int m_nReturnViewId = 131;
     std::unique_ptr<CBmpBtn> m_pHelpButton;
+    CTextProgressCtrl m_progress;  // 1009, shown while the interface's program loads
     std::vector<double> m_versionNumbers;
     CScopedBitmap m_edge;
     CScopedBrush m_whiteBrush;
