@@ -11,13 +11,15 @@ constexpr int kFrame = 3;
 
 TEXT_PROGRESS_LAYOUT LayoutTextProgress(const PROGRESS_BOX& client, int position)
 {
-    const double fraction = std::clamp(position, 0, 100) / 100.0;
+    const int percent = std::clamp(position, 0, 100);
+    const double fraction = percent / 100.0;
     TEXT_PROGRESS_LAYOUT layout;
     layout.inner = {client.left + kFrame, client.top + kFrame, client.right - kFrame, client.bottom - kFrame};
     const int fillEnd = layout.inner.left + static_cast<int>(std::max(0, layout.inner.Width()) * fraction);
     layout.filled = {layout.inner.left, layout.inner.top, fillEnd, layout.inner.bottom};
     layout.rest = {fillEnd, layout.inner.top, layout.inner.right, layout.inner.bottom};
-    layout.text = std::to_wstring(static_cast<int>(fraction * 100.0)) + L"%";
+    // From the position itself: 29 / 100.0 * 100.0 truncates to 28.
+    layout.text = std::to_wstring(percent) + L"%";
     return layout;
 }
 
@@ -44,5 +46,5 @@ int ScaleFilledWidth(int width, int lower, int upper, int position)
     if (upper <= lower)
         return 0;
     const double ratio = static_cast<double>(std::abs(width)) / (upper - lower);
-    return std::clamp(static_cast<int>(position * ratio), 0, std::abs(width));
+    return std::clamp(static_cast<int>((position - lower) * ratio), 0, std::abs(width));
 }

@@ -34,6 +34,6 @@ struct SCALE_TICK {
 // from x = 0 while x <= width. Divisions below 1 give no ticks.
 std::vector<SCALE_TICK> LayoutScaleTicks(int width, int upper, int divisions);
 
-// The width the scale bar fills: position x width / (upper - lower), truncated; 0 for an empty
-// range, never past the bar.
+// The width the scale bar fills: (position - lower) x width / (upper - lower), truncated; 0 for an
+// empty range, never past the bar.
 int ScaleFilledWidth(int width, int lower, int upper, int position);

@@ -31,6 +31,7 @@ TEST_P(TextProgressTest, FillsThePercentageOfTheInnerBar)
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextProgressTest, ::testing::Values(
     FillCase{0, 3, L"0%"}, FillCase{45, 93, L"45%"}, FillCase{100, 203, L"100%"},
+    FillCase{29, 60, L"29%"}, FillCase{57, 116, L"57%"}, FillCase{58, 118, L"58%"},
     FillCase{250, 203, L"100%"}, FillCase{-5, 3, L"0%"}));
 
 TEST(TextProgress, ABarTooSmallForItsFrameFillsNothing)
@@ -64,6 +65,8 @@ TEST(ScaleProgress, FilledWidthFollowsThePosition)
     EXPECT_EQ(ScaleFilledWidth(200, 0, 100, 100), 200);
     EXPECT_EQ(ScaleFilledWidth(200, 0, 100, 140), 200) << "never past the bar";
     EXPECT_EQ(ScaleFilledWidth(200, 50, 50, 10), 0) << "an empty range";
+    EXPECT_EQ(ScaleFilledWidth(200, 50, 150, 50), 0) << "a range not starting at 0";
+    EXPECT_EQ(ScaleFilledWidth(200, 50, 150, 100), 100);
 }
 
 }  // namespace
