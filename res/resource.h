@@ -78,6 +78,8 @@
 #define IDC_INPUT_VALUE         1029
 #define IDC_INPUT_PROMPT        1072
 
+// The progress screen (form 165).
+#define IDC_BAR_PROGRESS        1013
 #define IDC_POPMSG_YES          9003
 #define IDC_POPMSG_NO           9004
 #define IDC_SOFTROW_NEXT        9001

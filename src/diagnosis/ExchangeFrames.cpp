@@ -139,7 +139,12 @@ void WriteTextAnswer(ExchangeBlock block, std::u16string_view text)
 
 void WriteQuestionAnswer(ExchangeBlock block)
 {
+    WriteKeyAnswer(block, 2);
+}
+
+void WriteKeyAnswer(ExchangeBlock block, uint8_t key)
+{
     CAnswerWriter writer(block);
     writer.Header(5);
-    writer.U8(exchange::kPayloadOffset, 2);
+    writer.U8(exchange::kPayloadOffset, key);
 }

@@ -83,3 +83,6 @@ void WriteTextAnswer(ExchangeBlock block, std::u16string_view text);
 
 // The answer to a question: always 2, whatever the user pressed.
 void WriteQuestionAnswer(ExchangeBlock block);
+
+// An answer of one byte (a key's code) at offset 4, total length 5.
+void WriteKeyAnswer(ExchangeBlock block, uint8_t key);

@@ -81,6 +81,12 @@ CVersionView::CVersionView() : CFormViewEx(kViewId), m_whiteBrush(CreateSolidBru
 
 CVersionView::~CVersionView() = default;
 
+bool CVersionView::OnInitDialog()
+{
+    m_progress.Subclass(Item(IDC_VERSION_PROGRESS));
+    return CFormViewEx::OnInitDialog();
+}
+
 void CVersionView::OnShowView()
 {
     CFormViewEx::OnShowView();
@@ -402,16 +408,16 @@ bool CVersionView::PrepareLaunch()
 
 void CVersionView::OnLaunchStep1()
 {
-    const HWND progress = Item(IDC_VERSION_PROGRESS);
     if (ResGetRunModeFlag() != L"1") {
-        const auto showProgress = [progress](int percent) {
-            ShowWindow(progress, SW_SHOW);
-            SendMessageW(progress, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
-            SendMessageW(progress, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+        const auto showProgress = [this](int percent) {
+            m_progress.Show(SW_SHOW);
+            m_progress.SendMsg(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+            m_progress.SetPos(percent);
+            UpdateWindow(m_progress.Handle());  // the load runs on this thread: paint now
         };
         if (!m_link.CheckInterfaceProgram(m_nLinkProgramId, showProgress) ||
             !m_link.SendMakerGroup(ResGetSoftwareDir())) {
-            SendMessageW(progress, PBM_SETPOS, 0, 0);
+            m_progress.SetPos(0);
             SetStatus(TextOr(0x10000604, L"Communication program running failed!"));
             EnableList(true);
             return;
@@ -420,12 +426,12 @@ void CVersionView::OnLaunchStep1()
     SetTimer(Handle(), kLaunchTimer2, 10, nullptr);
     SetStatus(ResGetDiagDebug() == 1 ? L"\u4E0B\u4F4D\u673A\u4E0B\u8F7D\u6210\u529F!\u8BF7\u7528VC\u542F\u52A8\u8BCA\u65AD\u7A0B\u5E8F..."
                                      : TextOr(0x10000605, L"Launching the diagnostic program..."));
-    ShowWindow(progress, SW_HIDE);
+    m_progress.Show(SW_HIDE);
 }
 
 void CVersionView::OnLaunchStep2()
 {
-    SendDlgItemMessageW(Handle(), IDC_VERSION_PROGRESS, PBM_SETPOS, 0, 0);
+    m_progress.SetPos(0);
     if (ResGetDiagDebug() == 1) {
         SetDiagProgramProcess(nullptr);
         EnableList(true);

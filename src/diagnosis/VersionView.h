@@ -11,6 +11,7 @@
 #include "LaunchLink.h"
 #include "LineListBox.h"
 #include "ScopedWin.h"
+#include "TextProgressCtrl.h"
 
 class CVersionView : public CFormViewEx {
 public:
@@ -42,6 +43,7 @@ public:
     void ListVersionsNow();
 
 protected:
+    bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnTimer(UINT_PTR id) override;
     bool OnPaint() override;
@@ -70,6 +72,7 @@ private:
     int m_nReturnViewId = 131;
     std::unique_ptr<CBmpBtn> m_pHelpButton;
     CLineListBox m_versionList;
+    CTextProgressCtrl m_progress;  // 1009, shown while the interface's program loads
     std::vector<double> m_versionNumbers;
     CScopedBitmap m_edge;
     CScopedBrush m_whiteBrush;

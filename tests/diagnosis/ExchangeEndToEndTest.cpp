@@ -199,6 +199,34 @@ TEST_F(ExchangeEndToEndTest, AValueIsTypedCheckedAndAnsweredThenVersionsAreShown
     EXPECT_TRUE(ExchangeTokenCountIsOne());
 }
 
+TEST_F(ExchangeEndToEndTest, ProgressIsAnsweredAtOnceAndAMessageBoxWaitsForItsKey)
+{
+    RunMaker(
+        "start DEMO 3.25 1.0\n"
+        // progress 50 "Writing", then 100 with an empty text: both answered 255 while nobody cancels
+        "code 50 32 57 72 69 74 69 6e 67 00 00\n"
+        "expect 0 00 05\n"
+        "expect 4 ff\n"
+        "code 50 64 00 01\n"
+        "expect 4 ff\n"
+        // a Yes/No box "Erase?": the user's No is the answer
+        "code 3c 00 04 45 72 61 73 65 3f 00 00\n"
+        "expect 0 00 05\n"
+        "expect 4 04\n"
+        // a polled OK box answers at once: nobody pressed OK
+        "code 3c 00 09 4f 4b 3f 00 00\n"
+        "expect 0 00 05\n"
+        "expect 4 00\n"
+        "end\n");
+    ASSERT_TRUE(WaitForRequest("code 3c 00 04"));
+    ASSERT_TRUE(shell.WaitForView(164));
+    SendMessageW(ActiveView(), WM_COMMAND, 3013, 0);  // the second soft key: No
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
+}
+
 TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
 {
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, "DisplayDiagnoseData");

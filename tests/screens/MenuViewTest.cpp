@@ -4,56 +4,32 @@
 
 #include <cstring>
 
-#include "ExchangeBuffer.h"
-#include "../frame/FrameFixture.h"
-#include "MakerView.h"
 #include "MenuView.h"
 #include "RepairInfoView.h"
-#include "SharedHandles.h"
+#include "ScreenFixture.h"
 
 namespace {
 
-class MenuViewTest : public MainFrameTest {
+class MenuViewTest : public ScreenTest {
 protected:
     void SetUp() override
     {
-        MainFrameTest::SetUp();
+        ScreenTest::SetUp();
         ResSetMakerName(L"");
-        SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, nullptr));
-        ASSERT_TRUE(frame->MakerView().CreateSharedMemory());
-        block = frame->MakerView().SharedView();
     }
 
     // Writes a menu request and sends it as the diagnostic program does.
     void SendMenu(int16_t selection, uint16_t firstRow, const std::vector<std::string>& items)
     {
-        std::string bytes = {0, 0, 0, 0, static_cast<char>(selection >> 8), static_cast<char>(selection),
-                             static_cast<char>(firstRow >> 8), static_cast<char>(firstRow),
-                             static_cast<char>(items.size() >> 8), static_cast<char>(items.size()), 0};
+        std::string payload = {static_cast<char>(selection >> 8), static_cast<char>(selection),
+                               static_cast<char>(firstRow >> 8), static_cast<char>(firstRow),
+                               static_cast<char>(items.size() >> 8), static_cast<char>(items.size()), 0};
         for (const auto& item : items)
-            bytes += item + '\0';
-        std::memcpy(block, bytes.data(), bytes.size());
-        frame->SendMsg(WM_APP + 0x6EF);
+            payload += item + '\0';
+        Send(0, payload);
     }
-
-    bool TokenFree()
-    {
-        if (WaitForSingleObject(ExchangeToken(), 0) != WAIT_OBJECT_0)
-            return false;
-        ReleaseSemaphore(ExchangeToken(), 1, nullptr);
-        return true;
-    }
-    // Takes the answer as the diagnostic program does.
-    std::string TakeAnswer(size_t bytes)
-    {
-        EXPECT_EQ(WaitForSingleObject(ExchangeToken(), 0), WAIT_OBJECT_0);
-        return std::string(reinterpret_cast<const char*>(block), bytes);
-    }
-    void ReturnTurn() { ReleaseSemaphore(ExchangeToken(), 1, nullptr); }
 
     CMenuView& Menu() { return *static_cast<CMenuView*>(frame->View(137)); }
-
-    uint8_t* block = nullptr;
 };
 
 TEST_F(MenuViewTest, ARequestHoldsTheTurnUntilOneAnswer)
