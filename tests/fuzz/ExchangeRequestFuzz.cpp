@@ -5,6 +5,7 @@
 
 #include "ExchangeFrames.h"
 #include "MenuFrames.h"
+#include "RdsFrames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -13,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::copy_n(data, std::min(size, memory.size()), memory.begin());
     const ExchangeBlock block(memory.data(), exchange::kBlockSize);
     ParseMenuRequest(block);
+    ParseRdsRequest(block);
     ParseDatabaseVersion(block);
     ClassifyCommand(block[2]);
     return 0;
