@@ -280,6 +280,7 @@ void CRdsView::ResizeEngine(int rows)
 void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
 {
     ForgetItems();
+    m_groupEnd = false;  // a new list is the next group already
     const bool packed = EndsWithDat(m_databaseName);
     CDbFile texts;
     if (!texts.Open(packed ? m_databaseName : ResGetLanguageCode() + L"_DS.DB"))
@@ -320,6 +321,7 @@ void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
 void CRdsView::RebuildFromTexts(const RDS_REQUEST& request)
 {
     ForgetItems();  // an id list that follows is new, whatever ids came before
+    m_groupEnd = false;
     CMultiCtrl& engine = *m_pMultiCtrl;
     engine.Clear();
     engine.SetRowCount(static_cast<int>(request.items.size()));

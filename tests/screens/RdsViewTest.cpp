@@ -89,9 +89,9 @@ protected:
             payload += item.name + '\0' + item.value + '\0' + item.unit + '\0';
         Send(0x80, payload);
     }
-    void SendIds(const std::vector<ID_ITEM>& items, const std::string& database = "")
+    void SendIds(const std::vector<ID_ITEM>& items, const std::string& database = "", char mode = 0)
     {
-        std::string payload = "\0\0"s + Be16(items.size()) + database + '\0' + "Live data\0"s;
+        std::string payload = mode + "\0"s + Be16(items.size()) + database + '\0' + "Live data\0"s;
         for (const ID_ITEM& item : items)
             payload += item.id + item.value + '\0';
         Send(0x00, payload);
@@ -261,6 +261,29 @@ TEST_F(RdsViewTest, TheRecordingListInFrontStaysThereWhileRequestsAreAnswered)
     SendTexts({{"Speed", "11", "km/h"}, {"Load", "1", "%"}});
     EXPECT_EQ(frame->CurrentViewId(), 249);
     EXPECT_EQ(Engine().GetRowCount(), 2);
+}
+
+TEST_F(RdsViewTest, InGroupModeThePageKeysAskForTheNeighbouringGroups)
+{
+    const std::vector<ID_ITEM> group = {{Id(1), "1"}, {Id(2), "2"}};
+    SendIds(group, "", 1);
+    EXPECT_TRUE(frame->ButtonBar().GetButton(3008)->IsEnabled()) << "the channel key belongs to group mode";
+    EXPECT_TRUE(frame->View(161)->IsCommandEnabled(3003));
+
+    Screen().OnPageDown();  // the group fits one page: the next group is asked for
+    SendIds({{Id(1), "5"}, {Id(2), "6"}}, "", 1);
+    EXPECT_EQ(Answer(5), "\0\x05\x14\x00\x09"s);
+
+    SendIds({{Id(3), "7"}, {Id(1), "1"}}, "", 1);
+    SendIds({{Id(3), "8"}, {Id(1), "9"}}, "", 1);
+    EXPECT_EQ(Cell(0, 0), L"Name without unit");
+    EXPECT_EQ(Cell(1, 1), L"9") << "the next group's values are updated whole";
+    Screen().OnPageUp();
+    SendIds({{Id(3), "8"}, {Id(1), "9"}}, "", 1);
+    EXPECT_EQ(Answer(5), "\0\x05\x14\x00\x08"s);
+    Screen().OnChannel();
+    SendIds({{Id(3), "8"}, {Id(1), "9"}}, "", 1);
+    EXPECT_EQ(Answer(5), "\0\x05\x14\x00\x0C"s);
 }
 
 }  // namespace
