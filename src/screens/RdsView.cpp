@@ -116,6 +116,7 @@ void CRdsView::ResetScreen()
     m_recording = false;
     m_stackDepth = 0;
     ForgetItems();
+    m_unnamedIds.clear();
     if (!m_pMultiCtrl)
         return;
     CMultiCtrl& engine = *m_pMultiCtrl;
@@ -228,8 +229,10 @@ void CRdsView::ApplyTitle(const RDS_REQUEST& request, bool redrawTitle)
     if (!title.empty()) {
         m_title = title;
         SetText(m_title);
-        if (CMainFrame* frame = CMainFrame::Instance(); frame && redrawTitle)
+        if (CMainFrame* frame = CMainFrame::Instance(); frame && redrawTitle) {
+            frame->TopGuide().Invalidate(false);
             UpdateWindow(frame->TopGuide().Handle());
+        }
         return;
     }
     m_title = TextOr(kDataStreamText, L"Data stream");
@@ -281,10 +284,19 @@ void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
 {
     ForgetItems();
     m_groupEnd = false;  // a new list is the next group already
+    std::vector<RDS_ID> ids;
+    for (const RDS_ITEM& item : request.items)
+        ids.push_back(item.id);
+    // A database whose header is refused says so in a box: once per list, not at every refresh.
+    if (!m_unnamedIds.empty() && ids == m_unnamedIds)
+        return;
     const bool packed = EndsWithDat(m_databaseName);
     CDbFile texts;
-    if (!texts.Open(packed ? m_databaseName : ResGetLanguageCode() + L"_DS.DB"))
+    if (!texts.Open(packed ? m_databaseName : ResGetLanguageCode() + L"_DS.DB")) {
+        m_unnamedIds = ids;
         return;  // the table keeps what it showed
+    }
+    m_unnamedIds.clear();
     CDbFile base;
     base.Open(ResGetLanguageCode() + L"_DS_BASE.DB");  // opened as always; nothing is read from it
     ResizeEngine(static_cast<int>(request.items.size()));

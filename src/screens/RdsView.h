@@ -89,6 +89,7 @@ private:
     std::vector<RDS_ID> m_seconds;
     std::vector<std::wstring> m_names;
     std::vector<std::wstring> m_units;
+    std::vector<RDS_ID> m_unnamedIds;  // the list whose database could not be opened
     bool m_recording = false;  // a recording never starts yet: the Record key does nothing
     bool m_rebuildForced = false;
     bool m_groupEnd = false;

@@ -190,6 +190,23 @@ TEST_F(RdsViewTest, AMissingDatabaseAnswersAndKeepsTheTable)
     EXPECT_EQ(Cell(0, 0), L"Engine speed");
 }
 
+TEST_F(RdsViewTest, ARefusedDatabaseIsReportedOncePerList)
+{
+    DB_HEADER_FIELDS broken;
+    broken.magic = "XX";
+    WriteDbFile(software.Path(), L"EN_DS.DB", EncodeDbFile(broken, {{Id(1), {"Engine speed"}}}));
+    std::vector<std::wstring> boxes;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        boxes.push_back(box.text);
+        return IDOK;
+    });
+    for (int refresh = 0; refresh < 3; ++refresh)
+        SendIds({{Id(1), "1"}});
+    EXPECT_EQ(boxes, std::vector<std::wstring>{L"DB Information Error, Error Code:2"});
+    SendIds({{Id(2), "1"}});
+    EXPECT_EQ(boxes.size(), 2u) << "another list tries again";
+}
+
 TEST_F(RdsViewTest, AnEmptyListAndBackLeaveWithKey11)
 {
     SendIds({{Id(1), "1"}});
