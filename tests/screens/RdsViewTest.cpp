@@ -182,6 +182,27 @@ TEST_F(RdsViewTest, OnlyALowerCaseDatNameChoosesThePackedDatabase)
     }
 }
 
+TEST_F(RdsViewTest, TheSecondFieldNamesTheUnit)
+{
+    ResSetUnitMode(1);
+    const std::string unitKey = "\x02\0\0\0\0\x07"s;
+    WriteFixtureFile(software.Path() / "LIVE_EN.dat",
+                     EncodeTextDatabase({}, {{TextDbKey(Id(1)), u"Packed speed"}, {TextDbKey(unitKey), u"km/h"}}));
+    const auto send = [&](const std::string& database, const std::string& second) {
+        Send(0x00, "\0\x01\0\x02"s + database + "\0Live\0"s + Id(1) + second + "100\0"s + Id(9) + second + "5\0"s);
+    };
+    send("", "km/h\0\0"s);
+    EXPECT_EQ(Cell(0, 0), L"Engine speed");
+    EXPECT_EQ(Cell(0, 2), L"mph") << "the second field is the unit's text";
+    EXPECT_EQ(Cell(1, 0), L"????");
+    EXPECT_EQ(Cell(1, 2), L"mph");
+    send("LIVE_EN.dat", unitKey);
+    EXPECT_EQ(Cell(0, 0), L"Packed speed");
+    EXPECT_EQ(Cell(0, 2), L"mph") << "a packed database names the unit under the second field";
+    send("LIVE_EN.dat", unitKey);
+    EXPECT_EQ(Cell(0, 1), ConvertValueByUnit(L"km/h", L"100", 1));
+}
+
 TEST_F(RdsViewTest, AMissingDatabaseAnswersAndKeepsTheTable)
 {
     SendIds({{Id(1), "1"}});
