@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "DbFile.h"
 #include "MainFrame.h"
 #include "ProcessValues.h"
+#include "RdsItemNames.h"
 #include "SoftButtonCaptions.h"
 #include "StringResources.h"
 #include "TextConversion.h"
@@ -22,8 +22,6 @@ constexpr int kRecordingListView = 249;
 constexpr uint32_t kDataStreamText = 0x10000240;
 constexpr uint32_t kUnitHeaderText = 0x10000247;
 constexpr size_t kDatabaseNameChars = 511;
-constexpr int kNameBytes = 300;
-constexpr int kUnitBytes = 40;
 constexpr uint8_t kMailboxPageDown = 1;
 constexpr uint8_t kMailboxPageUp = 2;
 
@@ -45,33 +43,6 @@ std::wstring FromThreadAnsi(const std::string& text)
     if (wide.size() > kDatabaseNameChars)
         wide.resize(kDatabaseNameChars);
     return wide;
-}
-
-// A database field as a wide text: its bytes up to the first zero, at most `limit` of them.
-std::wstring FieldText(const ByteString& field, int limit)
-{
-    const uint8_t* data = field.GetData();
-    if (!data)
-        return {};
-    const int length = std::min<int>(field.GetLength(), limit);
-    const auto end = std::find(data, data + length, uint8_t{0});
-    return Wide(std::string(data, end));
-}
-
-// A packed text database answers a missing key with one field without bytes: that is no record either.
-bool IsFound(const std::vector<ByteString>& record)
-{
-    return !record.empty() && record.front().GetData() != nullptr;
-}
-
-ByteString Key(const RDS_ID& id)
-{
-    return ByteString(id.data(), static_cast<int>(id.size()));
-}
-
-bool EndsWithDat(const std::wstring& name)
-{
-    return name.size() >= 5 && name.compare(name.size() - 4, 4, L".dat") == 0;
 }
 
 std::wstring TextOr(uint32_t id, const wchar_t* english)
@@ -290,7 +261,7 @@ void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
     // A database whose header is refused says so in a box: once per list, not at every refresh.
     if (!m_unnamedIds.empty() && ids == m_unnamedIds)
         return;
-    const bool packed = EndsWithDat(m_databaseName);
+    const bool packed = IsPackedRdsDatabase(m_databaseName);
     CDbFile texts;
     if (!texts.Open(packed ? m_databaseName : ResGetLanguageCode() + L"_DS.DB")) {
         m_unnamedIds = ids;
@@ -304,21 +275,11 @@ void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
     for (size_t i = 0; i < request.items.size(); ++i) {
         const RDS_ITEM& item = request.items[i];
         m_ids.push_back(item.id);
-        const std::vector<ByteString> record = texts.ReadRecord(Key(item.id));
-        const bool found = IsFound(record);
-        std::wstring name = found ? FieldText(record[0], kNameBytes) : L"????";
-        std::wstring unit;
-        if (request.idLayout == 0) {
-            unit = !found ? L"????" : record.size() > 1 ? FieldText(record[1], kUnitBytes) : L"";
-        } else {
+        if (request.idLayout == 1)
             m_seconds.push_back(item.second);
-            if (found && packed) {
-                const std::vector<ByteString> unitRecord = texts.ReadRecord(Key(item.second));
-                unit = unitRecord.empty() ? L"" : FieldText(unitRecord[0], kUnitBytes);
-            } else {
-                unit = Wide(RdsIdText(item.second));
-            }
-        }
+        const RDS_ITEM_NAMES names = NameRdsItem(texts, item, request.idLayout, packed);
+        const std::wstring name = Wide(names.name);
+        const std::wstring unit = Wide(names.unit);
         m_names.push_back(name);
         m_units.push_back(unit);
         const int row = static_cast<int>(i);
