@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "MainFrame.h"
+#include "RdsView.h"
 #include "SharedFonts.h"
 #include "TableEngine.h"
 #include "TextConversion.h"
@@ -102,8 +103,14 @@ RECT ToRect(const DRAW_RECT& rect)
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// The program's host. The live-data screen does not publish its row limit, display mode or row
-// names yet: until it does, the engine gets values that change nothing.
+const CRdsView* LiveDataScreen()
+{
+    const CMainFrame* frame = CMainFrame::Instance();
+    return frame ? dynamic_cast<const CRdsView*>(frame->View(kLiveDataView)) : nullptr;
+}
+
+// The program's host: the main frame and its live-data screen. The screen keeps no list of row
+// names for the engine to show in their place.
 class CProgramMultiCtrlHost : public IMultiCtrlHost {
 public:
     bool IsLiveDataActive() const override { return ActiveViewId() == kLiveDataView; }
@@ -112,8 +119,21 @@ public:
         const CMainFrame* frame = CMainFrame::Instance();
         return frame ? frame->CurrentViewId() : 0;
     }
-    int LiveDataRowLimit() const override { return CTableEngine::kMaxRows; }
-    int LiveDataDisplayMode() const override { return 0; }
+    int LiveDataRowLimit() const override
+    {
+        const CRdsView* screen = LiveDataScreen();
+        return screen ? screen->PageRowLimit() : CTableEngine::kMaxRows;
+    }
+    int LiveDataDisplayMode() const override
+    {
+        const CRdsView* screen = LiveDataScreen();
+        return screen ? screen->DisplayMode() : 0;
+    }
+    bool LiveDataPagedByProgram() const override
+    {
+        const CRdsView* screen = LiveDataScreen();
+        return screen && screen->PagedByProgram();
+    }
     const std::vector<std::wstring>* LiveDataRowNames() const override { return nullptr; }
     void SetWaveKey(bool enabled, const std::wstring& caption) override
     {
@@ -508,6 +528,11 @@ void CMultiCtrl::SetGraphForm(bool graphForm)
 int CMultiCtrl::CurrentGraphRow() const
 {
     return m_state->engine.CurrentGraphRow();
+}
+
+void CMultiCtrl::ForgetCurrentGraphRow()
+{
+    m_state->engine.ForgetCurrentGraphRow();
 }
 
 void CMultiCtrl::Redraw(int redrawMode)

@@ -94,6 +94,7 @@ public:
     void SetRecount(bool recount);
     void SetGraphForm(bool graphForm);
     int CurrentGraphRow() const;
+    void ForgetCurrentGraphRow();
 
     // Drawing.
     void Redraw(int redrawMode);

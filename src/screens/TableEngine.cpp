@@ -496,6 +496,13 @@ void CTableEngine::Reset()
     m_pageBase = 0;
 }
 
+void CTableEngine::ForgetCurrentGraphRow()
+{
+    if (m_currentGraphRow >= 0 && m_currentGraphRow < kMaxRows)
+        (*m_records)[m_currentGraphRow].marked = 0;
+    m_currentGraphRow = kNoGraphRow;
+}
+
 void CTableEngine::ClearSamples()
 {
     m_frozen = false;

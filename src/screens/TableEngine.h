@@ -132,6 +132,8 @@ public:
     void SetRecount(bool recount) { m_recount = recount; }
     void SetGraphForm(bool graphForm) { m_graphForm = graphForm; }
     int CurrentGraphRow() const { return m_currentGraphRow; }
+    // No row is the chosen row of the graph form any more.
+    void ForgetCurrentGraphRow();
 
     // Drawing.
     void Redraw(int redrawMode);

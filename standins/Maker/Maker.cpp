@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -186,6 +187,8 @@ public:
 
     bool Send(const CRequest& request, const std::string& summary)
     {
+        m_lastRequest = request;
+        m_lastSummary = summary;
         request.WriteTo(m_link.Block());
         Log("> " + summary);
         if (!m_link.Exchange(m_answerTimeoutMs)) {
@@ -197,6 +200,22 @@ public:
         const size_t length = std::min<size_t>(std::max<size_t>(answer[0] << 8 | answer[1], 8), 64);
         Log("< " + Hex(answer.data(), length));
         return true;
+    }
+
+    // Sends the last request again, as a program polling a screen does, until the answer's byte at
+    // `offset` is `value`; at most `limit` more requests.
+    bool Repeat(size_t offset, uint8_t value, int limit, const std::string& line)
+    {
+        for (int sent = 0; sent <= limit; ++sent) {
+            if (AnswerBytes(offset, 1) == std::vector<uint8_t>{value}) {
+                Expect(true, line);
+                return true;
+            }
+            if (sent == limit || !m_lastRequest || !Send(*m_lastRequest, m_lastSummary))
+                break;
+        }
+        Expect(false, line);
+        return m_result != kNoAnswer;
     }
 
     void Expect(bool held, const std::string& what)
@@ -255,6 +274,8 @@ private:
     std::ofstream m_transcript;
     int m_result = kPassed;
     DWORD m_answerTimeoutMs = 60000;
+    std::optional<CRequest> m_lastRequest;
+    std::string m_lastSummary;
 };
 
 std::u16string Utf16(const std::string& utf8)
@@ -356,6 +377,14 @@ bool RunLine(CMaker& maker, const std::string& line)
         args >> offset >> count >> std::hex >> value;
         maker.Fill(offset, count, static_cast<uint8_t>(value));
         return true;
+    }
+    if (command == "repeat-until") {
+        // repeat-until <offset> <hex byte> <most requests>
+        size_t offset = 0;
+        unsigned value = 0;
+        int limit = 0;
+        args >> offset >> std::hex >> value >> std::dec >> limit;
+        return maker.Repeat(offset, static_cast<uint8_t>(value), limit, line);
     }
     if (command == "expect") {
         size_t offset = 0;

@@ -266,4 +266,40 @@ TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
     CloseHandle(mapping);
 }
 
+// A live-data request in the text form: option 0x80, local paging, `count` items.
+std::string LiveDataFrame(int count)
+{
+    std::string bytes = std::string("\0\0\x14\x80\0\0", 6) + char(count >> 8) + char(count & 0xFF) + '\0' + "Engine" + '\0';
+    for (int i = 0; i < count; ++i)
+        bytes += "Item " + std::to_string(i) + '\0' + std::to_string(i * 10) + '\0' + "km/h" + '\0';
+    bytes[0] = static_cast<char>(bytes.size() >> 8);
+    bytes[1] = static_cast<char>(bytes.size() & 0xFF);
+    std::string hex;
+    char pair[4];
+    for (unsigned char byte : bytes) {
+        std::snprintf(pair, sizeof pair, "%02X ", byte);
+        hex += pair;
+    }
+    return hex;
+}
+
+TEST_F(ExchangeEndToEndTest, LiveDataIsAnsweredAtOnceUntilTheUserLeaves)
+{
+    RunMaker("start DEMO 3.25 1.0\n"
+             "raw " + LiveDataFrame(30) + "\n"
+             "expect 0 00 05\n"
+             "expect 4 FF\n"
+             "repeat-until 4 0B 100000\n"
+             "expect-key 1\n"
+             "end\n");
+    ASSERT_TRUE(WaitForRequest("raw"));
+    ASSERT_TRUE(shell.WaitForView(161));
+    SendMessageW(ActiveView(), WM_COMMAND, 3003, 0);  // page down: the key goes through the mailbox
+    SendMessageW(ActiveView(), WM_COMMAND, 3001, 0);  // Back: the next answer leaves the list
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
+}
+
 }  // namespace

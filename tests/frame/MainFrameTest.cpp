@@ -72,10 +72,11 @@ TEST_F(MainFrameTest, ViewsSitInTheirAreas)
 TEST_F(MainFrameTest, SwitchingToTheActiveViewRunsNothing)
 {
     frame->SwitchView(161, 1);
+    const int shown = frame->ButtonBar().GetButtonCount();
     frame->ButtonBar().AddButton(3001);
     ResSetSoftwareDir(L"C:\\Scan\\maker\\");
     frame->SwitchView(161, 1);
-    EXPECT_EQ(frame->ButtonBar().GetButtonCount(), 1) << "a second switch must not run the show operation";
+    EXPECT_EQ(frame->ButtonBar().GetButtonCount(), shown + 1) << "a second switch must not run the show operation";
 
     frame->SwitchView(131, 1);
     ResSetSoftwareDir(L"C:\\Scan\\maker\\");

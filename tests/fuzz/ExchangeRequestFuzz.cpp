@@ -8,6 +8,7 @@
 #include "MultSelectFrames.h"
 #include "ShortTestFrames.h"
 #include "StatusListFrames.h"
+#include "RdsFrames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -19,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ParseShortTestRequest(block);
     PreselectedRows(ParseMultiSelectRequest(block));
     ParseStatusListRequest(block);
+    ParseRdsRequest(block);
     ParseDatabaseVersion(block);
     ClassifyCommand(block[2]);
     return 0;

@@ -289,7 +289,8 @@ TEST_F(MultiCtrlProgramHostTest, AClickInTheGraphFormSetsTheWaveKey)
 
     frame->SwitchView(161, 1);
     EXPECT_TRUE(ProgramMultiCtrlHost().IsLiveDataActive());
-    EXPECT_EQ(ProgramMultiCtrlHost().LiveDataRowLimit(), 300);
+    EXPECT_EQ(ProgramMultiCtrlHost().LiveDataRowLimit(), 0) << "the live-data screen holds no rows yet";
+    EXPECT_FALSE(ProgramMultiCtrlHost().LiveDataPagedByProgram());
     EXPECT_EQ(ProgramMultiCtrlHost().LiveDataRowNames(), nullptr);
 }
 
