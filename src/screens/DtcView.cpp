@@ -214,11 +214,12 @@ void CDtcView::FillWideKeyRow(int row, const DTC_KEY_ENTRY& entry, CDbFile* data
     const std::vector<ByteString> code = Lookup(database, entry.key, 0, half);
     if (!code.empty())
         m_pMultiCtrl->SetCellText(row, 0, CutDtcText(ItemText(code, 0)).c_str(), -1);
-    const std::vector<ByteString> description = Lookup(database, entry.key, half, half);
+    // A packed database answers a missing key with one empty text.
+    const std::wstring description = ItemText(Lookup(database, entry.key, half, half), 0);
     if (description.empty())
         SetUnknownDescription(row);
     else
-        m_pMultiCtrl->SetCellText(row, 1, CutDtcText(ItemText(description, 0)).c_str(), -1);
+        m_pMultiCtrl->SetCellText(row, 1, CutDtcText(description).c_str(), -1);
 }
 
 void CDtcView::FillLiteralRow(int row, const DTC_KEY_ENTRY& entry)

@@ -35,6 +35,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrintTextWrapTest, ::testing::Values(
     WrapCase{"NarrowerThanACharacter", L"abc", 0, {L"a", L"b", L"c"}},
     WrapCase{"ForcedBreaks", L"a\r\nb\nc\rd", 100, {L"a", L"b", L"c", L"d"}},
     WrapCase{"EmptyLineKept", L"a\n\nb", 100, {L"a", L"", L"b"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& c) { return std::string(c.param.name); });
 
 }  // namespace

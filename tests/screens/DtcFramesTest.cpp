@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DtcDisplayCodeTest, ::testing::Values(
     DisplayCodeCase{"SaePrefixDropped", Bytes("SAE:P1234\0" "ABCDEF\0", 18), "P1234", 2},
     DisplayCodeCase{"OtherLetterIsTheNextKey", Bytes("ABCDEF\0", 7), "", 2},
     DisplayCodeCase{"SWithoutPrefixIsTheNextKey", Bytes("SABCDE\0", 7), "", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& c) { return std::string(c.param.name); });
 
 TEST_F(DtcFramesTest, NextKeyAfterAnOtherLetterIsReadWhole)
 {
