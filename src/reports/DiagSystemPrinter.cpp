@@ -186,9 +186,9 @@ int CDiagSystemPrinter::WrapText(HDC dc, int width, const std::wstring& text, st
 {
     if (!dc || text.empty())
         return 0;
-    const auto measure = [dc](std::wstring_view piece) {
+    const auto measure = [dc](std::wstring_view fragment) {
         SIZE size = {};
-        GetTextExtentPoint32W(dc, piece.data(), static_cast<int>(piece.size()), &size);
+        GetTextExtentPoint32W(dc, fragment.data(), static_cast<int>(fragment.size()), &size);
         return static_cast<int>(size.cx);
     };
     const std::vector<std::wstring> wrapped = WrapPrintText(text, width, measure);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-// The width of a piece of text in device units.
+// The width of a stretch of text in device units.
 using PrintTextMeasure = std::function<int(std::wstring_view)>;
 
 // The lines of `text` in `width` device units, without their line-break characters; none for an
