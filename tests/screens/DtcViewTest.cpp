@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -268,6 +270,31 @@ TEST_F(DtcPrintTest, PrintsTheListUnderItsTitle)
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
     EXPECT_FALSE(Dtc().HoldsPrintLock()) << "the print lock goes back when the print ends";
     EXPECT_FALSE(TokenFree()) << "printing does not answer";
+}
+
+TEST_F(DtcPrintTest, ALongListRunsOverPagesEachWithItsHeaderAndNumber)
+{
+    Bytes entries;
+    for (int code = 1; code <= 120; ++code)
+        entries += "P" + std::to_string(1000 + code) + '\0' + "Description of code " + std::to_string(code) + '\0' + '\0';
+    Send(kDtcFreeTextOption, 120, "T", entries);
+    AnswerPrintDialog(IDOK);
+    Dtc().OnPrint();
+    const auto printed = capture.Finish();
+    std::map<std::wstring, int> seen;
+    std::map<int, std::vector<std::wstring>> pages;
+    for (const auto& item : printed) {
+        ++seen[item.text];
+        pages[item.page].push_back(item.text);
+    }
+    ASSERT_GT(pages.size(), 1u) << "120 codes do not fit one page";
+    for (const auto& [page, texts] : pages) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), L"DTC"), texts.end()) << "title on page " << page;
+        EXPECT_NE(std::find(texts.begin(), texts.end(), std::to_wstring(page + 1)), texts.end()) << page;
+    }
+    for (int code = 1; code <= 120; ++code)
+        EXPECT_EQ(seen[L"P" + std::to_wstring(1000 + code)], 1) << code;
+    EXPECT_EQ(seen[L"Description"], 1) << "the table's header row leads the first page only";
 }
 
 TEST_F(DtcPrintTest, ACancelledDialogPrintsNothing)
