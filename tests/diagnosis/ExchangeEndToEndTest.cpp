@@ -227,6 +227,30 @@ TEST_F(ExchangeEndToEndTest, ProgressIsAnsweredAtOnceAndAMessageBoxWaitsForItsKe
     EXPECT_TRUE(ExchangeTokenCountIsOne());
 }
 
+TEST_F(ExchangeEndToEndTest, TroubleCodesAreShownAndLeftWithBack)
+{
+    RunMaker(
+        "start DEMO 3.25 1.0\n"
+        // two 6-byte keys, no database installed: each shows its last two bytes
+        "code 0a 00 02 43 6F 64 65 73 00 00 00 00 00 AB 0C 00 00 00 00 00 00 CD 0E 00\n"
+        "expect 0 00 05\n"
+        "expect 4 0B\n"
+        "end\n");
+    ASSERT_TRUE(WaitForRequest("code 0a"));
+    ASSERT_TRUE(shell.WaitForView(138));
+    // The screen fills itself once it has been drawn; its title shows that it has.
+    EXPECT_TRUE(WaitUntil([&] {
+        wchar_t title[32] = {};
+        GetWindowTextW(ActiveView(), title, 32);
+        return std::wstring(title) == L"Codes";
+    }));
+    SendMessageW(ActiveView(), WM_COMMAND, 3001, 0);  // Back
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
+}
+
 TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
 {
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, "DisplayDiagnoseData");

@@ -1,0 +1,38 @@
+#include "DiagResultPrinter.h"
+
+#include "MultiCtrl.h"
+#include "StringResources.h"
+
+CDiagResultPrinter::CDiagResultPrinter()
+{
+    const std::wstring title = ResGetString(0x10001102);
+    SetTitle(title.empty() ? L"Vehicle model selection" : title);
+}
+
+int CDiagResultPrinter::SetTable(const CMultiCtrl* engine)
+{
+    if (!engine)
+        return 0;
+    m_pTable = engine;
+    m_bLoaded = false;
+    return 1;
+}
+
+int CDiagResultPrinter::BodyRowCount() const
+{
+    return m_pTable ? m_pTable->GetRowCount() + 1 : 0;
+}
+
+int CDiagResultPrinter::PrintBody(HDC dc, HFONT font, const RECT& area, int firstRow)
+{
+    if (!m_pTable)
+        return 0;
+    if (!m_bLoaded) {
+        m_tablePrinter.SetDC(dc);
+        m_tablePrinter.SetFont(font);
+        m_tablePrinter.SetPageRect(area);
+        m_tablePrinter.SetTitle(Title());
+        m_bLoaded = m_tablePrinter.LoadTable(m_pTable) != 0;
+    }
+    return m_tablePrinter.PrintRow(firstRow);
+}
