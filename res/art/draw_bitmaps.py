@@ -322,6 +322,43 @@ def choice_cell(latched):
     return draw
 
 
+# The software tiles: the select box in its four looks, the action buttons and the badge (the mark
+# is the icon grid's).
+def select_box(look):
+    def draw(width, height):
+        c = Canvas(width, height, PAPER)
+        frame = {'off': STEEL, 'on': STEEL, 'inactive': ASH, 'locked': ASH_DARK}[look]
+        c.fill(2, 2, width - 2, height - 2, MIST if look in ('inactive', 'locked') else PAPER)
+        c.frame(2, 2, width - 2, height - 2, frame, 2)
+        if look == 'on':
+            c.glyph('accept', 4, 4, width - 8, AMBER_DARK)
+        elif look == 'locked':
+            c.fill(width // 2 - 6, height // 2 - 2, width // 2 + 6, height // 2 + 8, ASH_DARK)
+            c.frame(width // 2 - 4, height // 2 - 9, width // 2 + 4, height // 2 - 1, ASH_DARK, 2)
+        return c
+    return draw
+
+
+def tile_action(glyph, enabled):
+    def draw(width, height):
+        c = Canvas(width, height, PAPER)
+        face, edge = (SKY, STEEL) if enabled else (MIST, ASH)
+        c.gradient(0, 0, width, height, PAPER, face)
+        c.frame(0, 0, width, height, edge, 2)
+        c.round_corners(0, 0, width, height, 6, PAPER)
+        c.glyph(glyph, (width - height + 8) // 2, 4, height - 8, NAVY if enabled else ASH_DARK)
+        return c
+    return draw
+
+
+def tile_badge(width, height):
+    c = Canvas(width, height, PAPER)
+    c.fill(0, 0, width, height, AMBER)
+    c.round_corners(0, 0, width, height, 6, PAPER)
+    c.glyph('bell', (width - height + 4) // 2, 2, height - 4, PAPER)
+    return c
+
+
 def setup_edge(width, height):
     c = Canvas(width, height)
     for x in range(width):
@@ -452,6 +489,14 @@ def bar_bitmaps():
         472: (setup_edge, 8, 64),
         383: (choice_cell(False), 299, 63),
         384: (choice_cell(True), 299, 63),
+        479: (select_box('off'), 32, 32),
+        480: (select_box('on'), 32, 32),
+        482: (select_box('inactive'), 32, 32),
+        487: (select_box('locked'), 32, 32),
+        477: (tile_action('download', True), 72, 44),
+        484: (tile_action('download', False), 72, 44),
+        478: (tile_action('delete', True), 72, 44),
+        449: (tile_badge, 44, 24),
     }
     for number, (glyph, state) in BOTTOM_FACES.items():
         (width, height), top = BOTTOM_BUTTONS[glyph]
