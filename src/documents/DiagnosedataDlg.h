@@ -1,0 +1,12 @@
+#pragma once
+// The document library: the PDF documents of the installed vehicle software, by region, in the
+// current language.
+#include "DocumentPanelDlg.h"
+
+class CDiagnosedataDlg : public CDocumentPanelDlg {
+public:
+    explicit CDiagnosedataDlg(HWND parent);
+
+protected:
+    void ScanDocuments() override;
+};

@@ -1,0 +1,193 @@
+#include "DocumentPanelDlg.h"
+
+#include <commctrl.h>
+
+#include "MainFrame.h"
+#include "ManualView.h"
+#include "PdfReader.h"
+#include "SharedFonts.h"
+
+namespace {
+
+constexpr int kTreeWidth = 320;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LVS_REPORT | LVS_SHOWSELALWAYS |
+                             LVS_SORTDESCENDING;
+constexpr DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+                             TVS_DISABLEDRAGDROP;
+
+std::wstring ItemText(HWND tree, HTREEITEM item)
+{
+    wchar_t text[256] = {};
+    TVITEMW data = {};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = 255;
+    TreeView_GetItem(tree, &data);
+    return text;
+}
+
+}  // namespace
+
+void CDocumentPanelDlg::SetSize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+}
+
+bool CDocumentPanelDlg::OnInitDialog()
+{
+    CreateLists();
+    ScanDocuments();
+    BuildTree();
+    FillLists();
+    HideLists();
+    return true;
+}
+
+void CDocumentPanelDlg::CreateLists()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (size_t i = 0; i < m_groups.size(); ++i) {
+        DOCUMENT_GROUP& group = m_groups[i];
+        group.hList = CreateWindowExW(0, WC_LISTVIEWW, L"", kListStyle, kTreeWidth, 0, m_width - kTreeWidth, m_height,
+                                      Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(m_firstListId + i)),
+                                      instance, nullptr);
+        SendMessageW(group.hList, WM_SETFONT, reinterpret_cast<WPARAM>(NormalFont()), FALSE);
+        LVCOLUMNW column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        column.fmt = LVCFMT_LEFT;
+        column.cx = m_width - kTreeWidth;
+        column.pszText = const_cast<wchar_t*>(group.strHeading.c_str());
+        ListView_InsertColumn(group.hList, 0, &column);
+    }
+}
+
+HTREEITEM CDocumentPanelDlg::RootItem(const std::wstring& text,
+                                      std::vector<std::pair<std::wstring, HTREEITEM>>& roots)
+{
+    for (const auto& [name, item] : roots)
+        if (name == text)
+            return item;
+    TVINSERTSTRUCTW insert = {};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    HTREEITEM item = TreeView_InsertItem(m_tree, &insert);
+    roots.emplace_back(text, item);
+    return item;
+}
+
+// Every root is there even when none of its groups has a document.
+void CDocumentPanelDlg::BuildTree()
+{
+    m_tree = CreateWindowExW(0, WC_TREEVIEWW, L"", kTreeStyle, 0, 0, kTreeWidth, m_height, Handle(),
+                             reinterpret_cast<HMENU>(kTreeId), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(m_tree, WM_SETFONT, reinterpret_cast<WPARAM>(NormalFont()), FALSE);
+    TreeView_SetItemHeight(m_tree, 32);
+    TreeView_SetBkColor(m_tree, RGB(255, 255, 255));
+    std::vector<std::pair<std::wstring, HTREEITEM>> roots;
+    for (const DOCUMENT_GROUP& group : m_groups) {
+        HTREEITEM root = RootItem(group.strRoot, roots);
+        if (group.entries.empty())
+            continue;
+        TVINSERTSTRUCTW insert = {};
+        insert.hParent = root;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = const_cast<wchar_t*>(group.strHeading.c_str());
+        TreeView_InsertItem(m_tree, &insert);
+        TreeView_Expand(m_tree, root, TVE_EXPAND);
+    }
+}
+
+void CDocumentPanelDlg::FillLists()
+{
+    for (const DOCUMENT_GROUP& group : m_groups)
+        for (const DocumentEntry& entry : group.entries) {
+            LVITEMW item = {};
+            item.mask = LVIF_TEXT;
+            item.iItem = ListView_GetItemCount(group.hList);
+            item.pszText = const_cast<wchar_t*>(entry.strName.c_str());
+            ListView_InsertItem(group.hList, &item);
+        }
+}
+
+void CDocumentPanelDlg::HideLists()
+{
+    for (const DOCUMENT_GROUP& group : m_groups)
+        ShowWindow(group.hList, SW_HIDE);
+}
+
+void CDocumentPanelDlg::ShowGroup(const std::wstring& heading)
+{
+    HideLists();
+    for (size_t i = 0; i < m_groups.size(); ++i)
+        if (m_groups[i].strHeading == heading) {
+            ShowWindow(m_groups[i].hList, SW_SHOW);
+            m_currentGroup = static_cast<int>(i);
+        }
+}
+
+void CDocumentPanelDlg::OnTreeSelChanged(const NMTREEVIEWW& change)
+{
+    HTREEITEM item = change.itemNew.hItem;
+    if (!item || TreeView_GetChild(m_tree, item))
+        return;
+    ShowGroup(ItemText(m_tree, item));
+}
+
+void CDocumentPanelDlg::OpenDocument(int listId)
+{
+    const int index = listId - m_firstListId;
+    if (index < 0 || index >= static_cast<int>(m_groups.size()))
+        return;
+    const DOCUMENT_GROUP& group = m_groups[static_cast<size_t>(index)];
+    const int row = ListView_GetSelectionMark(group.hList);
+    if (row < 0)
+        return;
+    wchar_t name[MAX_PATH] = {};
+    ListView_GetItemText(group.hList, row, 0, name, MAX_PATH);
+    for (const DocumentEntry& entry : group.entries) {
+        if (entry.strName != name)
+            continue;
+        if (!OpenDocumentInReader(entry.strPath, g_hManualReader, Handle()))
+            return;
+        if (auto* manual = CMainFrame::Instance() ? CMainFrame::Instance()->View(CManualView::kViewId) : nullptr)
+            static_cast<CManualView*>(manual)->OpenReaderHost();
+        ShowWindow(Handle(), SW_HIDE);
+        return;
+    }
+}
+
+bool CDocumentPanelDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result)
+{
+    if (message != WM_NOTIFY)
+        return false;
+    const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+    if (header.code == NM_CLICK && header.idFrom >= 3012 && header.idFrom <= 3019)
+        OpenDocument(static_cast<int>(header.idFrom));
+    else if (header.idFrom == kTreeId && header.code == TVN_SELCHANGEDW)
+        OnTreeSelChanged(*reinterpret_cast<const NMTREEVIEWW*>(lParam));
+    else
+        return false;
+    result = 0;
+    return true;
+}
+
+bool CDocumentPanelDlg::OnPaint()
+{
+    CPaintDc paint(Handle());
+    const RECT client = ClientRect();
+    FillRect(paint.Get(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return true;
+}
+
+HBRUSH CDocumentPanelDlg::OnCtlColor(HDC dc, HWND /*control*/, UINT message)
+{
+    if (message != WM_CTLCOLORSTATIC)
+        return nullptr;
+    SetBkColor(dc, RGB(255, 255, 255));
+    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+}
