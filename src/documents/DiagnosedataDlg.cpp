@@ -61,3 +61,9 @@ void CDiagnosedataDlg::ScanDocuments()
         }
     }
 }
+
+HIMAGELIST CDiagnosedataDlg::MakeSmallImages() const
+{
+    // An empty list of 40-pixel images only makes the rows tall enough to touch.
+    return ImageList_Create(40, 40, ILC_COLOR32 | ILC_MASK, 3, 2);
+}

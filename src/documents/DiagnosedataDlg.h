@@ -9,4 +9,7 @@ public:
 
 protected:
     void ScanDocuments() override;
+    HIMAGELIST MakeSmallImages() const override;
+    int ColumnFormat() const override { return 0x800; }
+    int ColumnWidth() const override { return m_width - 320; }
 };

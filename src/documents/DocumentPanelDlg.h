@@ -45,6 +45,10 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
 
     virtual void ScanDocuments() = 0;
+    // The list's small images, which set its row height; the list control owns them.
+    virtual HIMAGELIST MakeSmallImages() const = 0;
+    virtual int ColumnFormat() const = 0;
+    virtual int ColumnWidth() const = 0;
     std::vector<DOCUMENT_GROUP>& MutableGroups() { return m_groups; }
 
 private:
@@ -53,12 +57,17 @@ private:
     void FillLists();
     void HideLists();
     void OnTreeSelChanged(const NMTREEVIEWW& change);
+    LRESULT OnTreeCustomDraw(const NMTVCUSTOMDRAW& draw) const;
+    void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     HTREEITEM RootItem(const std::wstring& text, std::vector<std::pair<std::wstring, HTREEITEM>>& roots);
 
     std::vector<DOCUMENT_GROUP> m_groups;
     int m_firstListId;
     HWND m_tree = nullptr;
+protected:
     int m_width = 0;
     int m_height = 0;
+
+private:
     int m_currentGroup = 0;
 };

@@ -1,7 +1,9 @@
 #include "UserManualDlg.h"
 
+#include "BmpBtn.h"
 #include "ProcessValues.h"
 #include "ScopedFind.h"
+#include "ScopedWin.h"
 #include "SoftwareLists.h"
 
 namespace {
@@ -42,4 +44,13 @@ void CUserManualDlg::ScanDocuments()
         const std::wstring file = found.cFileName;
         groups[i].entries.push_back({0, file.substr(0, file.find(L'.')), file, folder + file});
     }
+}
+
+HIMAGELIST CUserManualDlg::MakeSmallImages() const
+{
+    HIMAGELIST images = ImageList_Create(31, 31, ILC_COLOR32 | ILC_MASK, 1, 1);
+    CScopedBitmap bitmap(LoadProgramBitmap(487));
+    if (bitmap)
+        ImageList_AddMasked(images, bitmap.Get(), RGB(255, 120, 0));
+    return images;
 }

@@ -8,4 +8,7 @@ public:
 
 protected:
     void ScanDocuments() override;
+    HIMAGELIST MakeSmallImages() const override;
+    int ColumnFormat() const override { return LVCFMT_LEFT; }
+    int ColumnWidth() const override { return m_width - 300; }
 };

@@ -12,6 +12,7 @@
 #include "ManualView.h"
 #include "PdfReader.h"
 #include "ProgramRun.h"
+#include "ScopedWin.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ protected:
     }
     CManualView& ShowManuals()
     {
+        frame->SwitchView(286, 1);  // the view is made anew only when it is switched to
         frame->SwitchView(CManualView::kViewId, 1);
         return *static_cast<CManualView*>(frame->View(CManualView::kViewId));
     }
@@ -134,6 +136,23 @@ TEST_F(DocumentViewsTest, LibraryListsTheCurrentLanguagesDocumentsByRegion)
     EXPECT_FALSE(Shown(GetDlgItem(library.Handle(), 3016))) << "a root without children matches nothing";
 }
 
+TEST_F(DocumentViewsTest, ChosenRowIsDrawnInTheHighlight)
+{
+    AddFile("scan/Europe/Sample/EN/Sample_EN.pdf");
+    CManualView& view = ShowManuals();
+    frame->MiddleLeftBar().SetCurrentItem(1);
+    view.ShowPanels();
+    view.LibraryPanel()->ShowGroup(L"EUROPE");
+    HWND list = GetDlgItem(view.LibraryPanel()->Handle(), 3016);
+    ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    RECT row = {};
+    ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+    CClientDc dc(list);
+    EXPECT_EQ(GetPixel(dc.Get(), row.right - 3, row.top + 2), RGB(250, 125, 0));
+    EXPECT_EQ(GetPixel(dc.Get(), row.right - 3, row.bottom - 1), RGB(1, 67, 101)) << "the rule under the row";
+}
+
 TEST_F(DocumentViewsTest, UserManualTakesTheFirstDocumentOfATopic)
 {
     AddFile("MANUAL/Settings/Guide.2015.pdf");
@@ -154,6 +173,13 @@ TEST_F(DocumentViewsTest, TabsFollowTheLanguage)
         ShowManuals();
         EXPECT_EQ(frame->MiddleLeftBar().GetItemCount(), tabs) << language;
     }
+    g_VehicleList.push_back(std::make_unique<VEHICLE_LIST_ITEM>());
+    for (const auto& [language, tabs] : {std::pair{L"DE", 1}, {L"EN", 2}}) {
+        ResSetLanguageCode(language);
+        ShowManuals();
+        EXPECT_EQ(frame->MiddleLeftBar().GetItemCount(), tabs) << language << " with vehicle software";
+    }
+    EXPECT_EQ(frame->MiddleLeftBar().GetItem(1).name, L"Code Coverage");
 }
 
 TEST_F(DocumentViewsTest, OpenedDocumentIsEmbeddedAndTakesKeysUntilTheViewIsLeft)
