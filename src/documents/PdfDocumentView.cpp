@@ -1,5 +1,6 @@
 #include "PdfDocumentView.h"
 
+#include "BarDrawing.h"
 #include "BmpBtn.h"
 #include "PdfReader.h"
 
@@ -91,12 +92,9 @@ bool CPdfDocumentView::OnPaint()
     if (!m_edge)
         m_edge.Reset(LoadProgramBitmap(472));
     if (m_edge) {
-        BITMAP info = {};
-        GetObjectW(m_edge.Get(), sizeof(info), &info);
-        CMemoryDc memory(paint.Get());
-        CSelectObject selected(memory.Get(), m_edge.Get());
-        StretchBlt(paint.Get(), client.right - 2, 0, 2, client.bottom, memory.Get(), 0, 0, info.bmWidth,
-                   info.bmHeight, SRCCOPY);
+        const SIZE image = BitmapSize(m_edge.Get());
+        DrawPieces(paint.Get(), m_edge.Get(),
+                   {STRETCH_PIECE{0, 0, image.cx, image.cy, client.right - 2, 0, 2, client.bottom}});
     }
     if (m_reader && ::IsWindow(m_reader) && m_host && IsWindowVisible(m_host->Handle()))
         ShowWindow(m_reader, SW_SHOW);
