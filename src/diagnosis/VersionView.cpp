@@ -14,6 +14,7 @@
 #include "MainFrame.h"
 #include "MakerView.h"
 #include "MiddleLeftModel.h"
+#include "PdfReader.h"
 #include "PopMsgDlg.h"
 #include "ProcessValues.h"
 #include "SharedHandles.h"
@@ -297,37 +298,9 @@ void CVersionView::OpenHelpDocument()
 {
     if (m_strHelpDocument.empty())
         return;
-    constexpr UINT kReaderMessage = WM_APP + 0x6F2;
-    if (HWND running = FindWindowW(nullptr, L"PDFReader")) {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(running, kReaderMessage, 6, 1, SMTO_ABORTIFHUNG, 2000, &ignored);
-        Sleep(200);
-    }
-    const std::wstring folder = ResGetAppDir() + L"tools\\PDF\\";
-    const std::wstring reader = folder + L"PDFReader.exe";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(reader.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+    if (!OpenDocumentInReader(m_strHelpDocument, g_hDocumentReader, Handle()))
         return;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    HWND window = nullptr;
-    for (int attempt = 0; attempt < 50 && !window; ++attempt) {
-        Sleep(200);
-        window = FindWindowW(nullptr, L"PDFReader");
-    }
-    if (!window)
-        return;
-    CMainFrame* frame = CMainFrame::Instance();
-    const std::wstring caption = frame ? frame->GetText() : std::wstring();
-    for (const std::wstring& text : {caption, m_strHelpDocument}) {
-        COPYDATASTRUCT data = {0, static_cast<DWORD>(text.size() * sizeof(wchar_t)), const_cast<wchar_t*>(text.c_str())};
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(window, WM_COPYDATA, reinterpret_cast<WPARAM>(Handle()), reinterpret_cast<LPARAM>(&data),
-                            SMTO_ABORTIFHUNG, 5000, &ignored);
-    }
-    if (frame)
+    if (CMainFrame* frame = CMainFrame::Instance())
         frame->SwitchView(491, 1);
 }
 

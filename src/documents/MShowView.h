@@ -1,12 +1,12 @@
 #pragma once
-// The document view (view 491), shown in the external PDF reader.
+// The document view (view 491): the help document the version view opened, in the reader.
 #include "PdfDocumentView.h"
-
-// Non-zero while the view's reader window is open.
-extern int ShowReaderOpen;
 
 class CMShowView : public CPdfDocumentView {
 public:
     static constexpr int kViewId = 491;
-    CMShowView() : CPdfDocumentView(kViewId, ShowReaderOpen) {}
+    CMShowView();
+
+    void OnShowView() override;
+    void OnBack() override;
 };

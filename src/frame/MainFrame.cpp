@@ -443,20 +443,20 @@ LRESULT CMainFrame::OnDiagNotify(WPARAM code, LPARAM value)
         m_pManualView->SetPageCount(number);
         break;
     case 1:
-        m_pShowView->SetCurrentPage(number);
-        m_pManualView->SetCurrentPage(number);
+        m_pShowView->SetPage(number);
+        m_pManualView->SetPage(number);
         break;
     case 8:
-        if (ShowReaderOpen)
-            m_pShowView->ScrollPage(number);
-        else if (ManualReaderOpen)
-            m_pManualView->ScrollPage(number);
+        if (g_hDocumentReader)
+            m_pShowView->ScrollStep(number);
+        else if (g_hManualReader)
+            m_pManualView->ScrollStep(number);
         break;
     case 9:
-        if (ShowReaderOpen)
-            m_pShowView->PressKey(number);
-        else if (ManualReaderOpen)
-            m_pManualView->PressKey(number);
+        if (g_hDocumentReader)
+            m_pShowView->ForwardKey(number);
+        else if (g_hManualReader)
+            m_pManualView->ForwardKey(number);
         break;
     default:
         break;

@@ -126,11 +126,11 @@ bool CTopBar::ConfirmLeave()
             agreed = false;
         }
     }
-    if (ShowReaderOpen) {
+    if (g_hDocumentReader) {
         if (auto* show = FrameView<CMShowView>(491))
             show->CloseReader();
     }
-    if (ManualReaderOpen) {
+    if (g_hManualReader) {
         if (auto* manual = FrameView<CManualView>(kManualView))
             manual->CloseReader();
     }

@@ -1,6 +1,9 @@
 // Stand-in for the external PDF reader: a window titled "PDFReader" that writes every text it
-// receives by WM_COPYDATA to "pdfreader.log" beside itself (one line each, UTF-8) and closes when
-// asked with WM_APP+0x6F2 (wParam 6, lParam 1).
+// receives by WM_COPYDATA to "pdfreader.log" beside itself (one line each, UTF-8), logs the scroll
+// and page commands of WM_APP+0x6F2 ("scroll up N", "scroll down N", "page up", "page down") and
+// closes when asked (wParam 6, lParam 1). On the second text, the document, it tells the sender's
+// main window that the document has three pages (code 0), as the real reader does before the shell
+// embeds it.
 #include <windows.h>
 
 #include <string>
@@ -8,6 +11,8 @@
 namespace {
 
 constexpr UINT kReaderMessage = WM_APP + 0x6F2;
+constexpr LPARAM kPageCount = 3;
+int g_textsReceived = 0;
 
 std::wstring LogPath()
 {
@@ -31,13 +36,36 @@ void Log(const std::wstring& line)
     CloseHandle(file);
 }
 
+void ReportPageCount(HWND sender)
+{
+    HWND main = sender ? GetAncestor(sender, GA_ROOT) : nullptr;
+    DWORD_PTR ignored = 0;
+    if (main)
+        SendMessageTimeoutW(main, kReaderMessage, 0, kPageCount, SMTO_ABORTIFHUNG, 2000, &ignored);
+}
+
+void LogCommand(int code, LPARAM value)
+{
+    const wchar_t* names[] = {L"scroll up ", L"scroll down ", L"page up", L"page down"};
+    std::wstring line = names[code - 2];
+    if (code <= 3)
+        line += std::to_wstring(value);
+    Log(line);
+}
+
 LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COPYDATA) {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (data && data->lpData)
             Log(L"text " + std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)));
+        if (++g_textsReceived == 2)
+            ReportPageCount(reinterpret_cast<HWND>(wParam));
         return TRUE;
+    }
+    if (message == kReaderMessage && wParam >= 2 && wParam <= 5) {
+        LogCommand(static_cast<int>(wParam), lParam);
+        return 0;
     }
     if (message == kReaderMessage && wParam == 6 && lParam == 1) {
         Log(L"close");

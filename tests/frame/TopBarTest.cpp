@@ -174,9 +174,9 @@ TEST_F(TopBarTest, LeavingClosesAnOpenManualReader)
 {
     frame->SwitchView(131, 1);
     bar().ShowButtonsForView(131);
-    ManualReaderOpen = 1;
+    g_hManualReader = frame->Handle();  // answers the close as a reader would
     Click(bar().GetButton(1096));
-    EXPECT_EQ(ManualReaderOpen, 0);
+    EXPECT_EQ(g_hManualReader, nullptr);
     EXPECT_EQ(frame->CurrentViewId(), 492);
 }
 
