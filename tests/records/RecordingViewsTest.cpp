@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "../frame/FrameFixture.h"
+#include "../screens/ScreenFixture.h"
 #include "../screens/MetafileCapture.h"
 #include "DSRecord.h"
 #include "DSRecorderInfoMgr.h"
 #include "RecorderInfoView.h"
 #include "RepairInfoView.h"
+#include "SharedHandles.h"
 #include "ReplayView.h"
 
 namespace {
@@ -49,11 +50,11 @@ CDSRecord MakeRecording(int rows)
     return recording;
 }
 
-class RecordingViewsTest : public MainFrameTest {
+class RecordingViewsTest : public ScreenTest {
 protected:
     void SetUp() override
     {
-        MainFrameTest::SetUp();
+        ScreenTest::SetUp();
         ResSetMakerName(L"Acme");
         ResSetLanguageCode(L"EN");
     }
@@ -61,7 +62,7 @@ protected:
     {
         SetPrintSinkFactory({});
         ResSetLanguageCode(L"");
-        MainFrameTest::TearDown();
+        ScreenTest::TearDown();
     }
 
     // Files a recording as the live-data screen does; its file name.
@@ -240,6 +241,38 @@ TEST_F(RecordingViewsTest, BackReturnsToTheLiveDataScreenWithItsKeys)
     EXPECT_NE(PauseCaption(), L"Pause");
     EXPECT_EQ(Replay().StoredRows(), 0) << "the values are freed";
     Tick();  // a tick still queued finds nothing to show
+}
+
+// A live-data request in the text form with the given number of items.
+std::string LiveDataTexts(int count)
+{
+    std::string bytes = {0, 0, 20, static_cast<char>(0x80), 0, 0, 0, static_cast<char>(count), 0};
+    bytes += std::string("Engine") + '\0';
+    for (int i = 0; i < count; ++i)
+        bytes += std::string("Item") + '\0' + "1" + '\0' + "V" + '\0';
+    return bytes;
+}
+
+TEST_F(RecordingViewsTest, LiveDataIsAnsweredBehindTheReplayAndTheEndOfItsListFreesTheValues)
+{
+    Store(L"EN", L"Acme", 1, 3);
+    frame->SwitchView(161, 1);  // the list is reached from the live-data screen
+    OpenFirst();
+    const std::string request = LiveDataTexts(1);
+    std::memcpy(block, request.data(), request.size());
+    frame->SendMsg(WM_APP + 0x6EF);
+    EXPECT_TRUE(TokenFree()) << "answered at once";
+    EXPECT_EQ(frame->CurrentViewId(), CReplayView::kViewId) << "the replay stays in front";
+    Tick();
+    EXPECT_EQ(ReplayText(), L" 1/3  33%");
+
+    const std::string end = LiveDataTexts(0);
+    std::memcpy(block, end.data(), end.size());
+    frame->SendMsg(WM_APP + 0x6EF);
+    EXPECT_TRUE(TokenFree());
+    EXPECT_EQ(Replay().StoredRows(), 0) << "the list is over, and the recorded values with it";
+    Tick();
+    EXPECT_EQ(ReplayText(), L" 1/3  33%") << "nothing left to show";
 }
 
 class ReplayPrintTest : public RecordingViewsTest {
