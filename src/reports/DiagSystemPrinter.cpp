@@ -56,7 +56,7 @@ std::unique_ptr<IPrintSink> AskForPrinter()
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetActiveWindow();
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE;
     const BOOL chosen = PrintDlgW(&dialog);
     if (dialog.hDevMode)
         GlobalFree(dialog.hDevMode);
@@ -181,7 +181,7 @@ RECT CDiagSystemPrinter::BodyRect() const
 
 void CDiagSystemPrinter::PrintBanner(HDC dc) const
 {
-    const int id = ResGetLanguageCode() == L"CN" ? kBannerChinese : kBanner;
+    const int id = ReportBannerId(ResGetLanguageCode());
     CScopedBitmap banner(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP size = {};

@@ -52,10 +52,6 @@ public:
     // The layout of the job set up last.
     const REPORT_PAGE_LAYOUT& Layout() const { return m_layout; }
 
-    // The banner of the report: one for the Chinese language, one for every other.
-    static constexpr int kBannerChinese = 308;
-    static constexpr int kBanner = 309;
-
 protected:
     // Prints the body from `firstRow` into `area` of the current page; the rows consumed.
     virtual int PrintBody(HDC dc, HFONT font, const RECT& area, int firstRow) = 0;

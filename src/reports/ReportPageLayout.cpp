@@ -46,6 +46,11 @@ REPORT_HEADER_PLACES PlaceReportHeader(const REPORT_PAGE_LAYOUT& layout, int pat
     return places;
 }
 
+int ReportBannerId(std::wstring_view languageCode)
+{
+    return languageCode == L"CN" ? 308 : 309;
+}
+
 std::wstring ReportPathText(std::wstring_view maker, std::wstring_view menuPath)
 {
     std::wstring text = L"Path: ";

@@ -42,6 +42,9 @@ struct REPORT_HEADER_PLACES {
 };
 REPORT_HEADER_PLACES PlaceReportHeader(const REPORT_PAGE_LAYOUT& layout, int pathLines);
 
+// The bitmap resource of the banner: one for the Chinese language, one for every other.
+int ReportBannerId(std::wstring_view languageCode);
+
 // "Path: " + maker + " / " + menu path, every "->" shown as " / ".
 std::wstring ReportPathText(std::wstring_view maker, std::wstring_view menuPath);
 // "- 3 -" for page 3.

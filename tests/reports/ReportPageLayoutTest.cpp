@@ -59,6 +59,9 @@ TEST(ReportTextsTest, HeaderAndFooterTexts)
     EXPECT_EQ(ReportPathText(L"Acme", L""), L"Path: Acme / ");
     EXPECT_EQ(ReportPageNumberText(3), L"- 3 -");
     EXPECT_EQ(ReportDateTimeText(2015, 11, 8, 9, 5, 3), L"2015-11-08 09:05:03");
+    EXPECT_EQ(ReportBannerId(L"CN"), 308);
+    EXPECT_EQ(ReportBannerId(L"EN"), 309);
+    EXPECT_EQ(ReportBannerId(L"cn"), 309) << "language codes are compared as they are";
     EXPECT_EQ(ReportDocumentName(L"2015-11-08 09:05:03", L"Live Data"), L"Morvaks2015-11-08 09:05:03 Live Data");
 }
 
