@@ -242,9 +242,8 @@ void CRecorderInfoView::OnBack()
             live->ClearSamples();
         screen->ForceRebuild();
     }
+    // The live-data screen's show sets its keys up; setting them up again would add each twice.
     frame->SwitchView(kLiveDataView, 1);
-    if (screen)
-        screen->SetupButtons();
     DiscardManager();
 }
 

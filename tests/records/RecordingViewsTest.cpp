@@ -135,8 +135,12 @@ TEST_F(RecordingViewsTest, ListsTheRecordingsOfTheMakerAndLanguageInUseAndKeepsT
     EXPECT_FALSE(DeleteEnabled()) << "nothing is chosen yet";
     EXPECT_FALSE(List().IsCommandEnabled(3004));
 
+    frame->SwitchView(161, 1);
+    const int liveDataKeys = frame->ButtonBar().GetButtonCount();
+    ShowList();
     Command(List(), 3001);
     EXPECT_EQ(frame->CurrentViewId(), 161);
+    EXPECT_EQ(frame->ButtonBar().GetButtonCount(), liveDataKeys) << "each live-data key once";
     EXPECT_EQ(IndexCount(), 4) << "another maker's and another language's recordings stay";
 }
 
@@ -233,10 +237,13 @@ TEST_F(RecordingViewsTest, ValuesAreCutTo31Characters)
 TEST_F(RecordingViewsTest, BackReturnsToTheLiveDataScreenWithItsKeys)
 {
     Store(L"EN", L"Acme", 1, 3);
+    frame->SwitchView(161, 1);
+    const int liveDataKeys = frame->ButtonBar().GetButtonCount();
     OpenFirst();
     Tick();
     Command(Replay(), 3001);
     EXPECT_EQ(frame->CurrentViewId(), 161);
+    EXPECT_EQ(frame->ButtonBar().GetButtonCount(), liveDataKeys) << "each live-data key once";
     EXPECT_NE(frame->ButtonBar().GetButton(3021), nullptr) << "the live-data keys are back";
     EXPECT_NE(PauseCaption(), L"Pause");
     EXPECT_EQ(Replay().StoredRows(), 0) << "the values are freed";
