@@ -55,6 +55,8 @@
 #define IDB_COLUMN_RIGHT        418
 #define IDB_BOTTOMBAR_WIDE      434   // 1024 x 63, the store's layout
 #define IDB_SETUP_EDGE          472   // the settings view's right edge
+#define IDB_REPORT_BANNER_CN    308   // printed reports' banner, 995 x 224, language "CN"
+#define IDB_REPORT_BANNER       309   // ... every other language
 
 #define IDC_ABOUT_TITLE         1000
 #define IDC_ABOUT_VERSION       1001

@@ -557,6 +557,22 @@ BITMAPS = {
 BITMAPS.update(bar_bitmaps())
 
 
+# The banner of a printed report: light, so it prints well on paper; the Chinese one carries a
+# red band instead of the amber one.
+def report_banner(band):
+    def draw(width, height):
+        c = Canvas(width, height, PAPER)
+        c.gradient(0, 0, width, height - 24, SKY, PAPER)
+        c.fill(0, height - 24, width, height - 12, band)
+        wing(c, 40, 50, 110, NAVY)
+        wordmark(c, 'NUTHAWK', 180, 70, 12, NAVY)
+        return c
+    return draw
+
+
+BITMAPS.update({308: (report_banner((200, 40, 40)), 995, 224), 309: (report_banner(AMBER), 995, 224)})
+
+
 def main(folder):
     os.makedirs(folder, exist_ok=True)
     for number, (draw, width, height) in BITMAPS.items():

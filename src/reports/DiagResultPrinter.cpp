@@ -27,8 +27,11 @@ int CDiagResultPrinter::PrintBody(HDC dc, HFONT font, const RECT& area, int firs
 {
     if (!m_pTable)
         return 0;
-    if (!m_bLoaded) {
+    // Every job starts at row 0, on a context of its own: a printer that lives on (the replay's)
+    // lays each job out afresh.
+    if (!m_bLoaded || firstRow == 0) {
         m_tablePrinter.SetDC(dc);
+        m_tablePrinter.SetOption(Layout().unit);
         m_tablePrinter.SetFont(font);
         m_tablePrinter.SetPageRect(area);
         m_tablePrinter.SetTitle(Title());

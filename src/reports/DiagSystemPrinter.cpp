@@ -8,17 +8,15 @@
 
 #include "MessageBox.h"
 #include "ModalSeam.h"
+#include "MainFrame.h"
 #include "PrintTextWrap.h"
+#include "ProcessValues.h"
+#include "RepairInfoView.h"
 #include "StringResources.h"
 
 namespace {
 
 constexpr int kPrintDialogTemplate = 1538;  // the system's print dialog
-constexpr int kMarginPoints = 36;
-constexpr int kTitlePoints = 16;
-constexpr int kBodyPoints = 10;
-constexpr int kHeaderPoints = 48;
-constexpr int kFooterPoints = 18;
 
 PrintSinkFactory& SinkFactory()
 {
@@ -58,7 +56,7 @@ std::unique_ptr<IPrintSink> AskForPrinter()
     PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetActiveWindow();
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE;
     const BOOL chosen = PrintDlgW(&dialog);
     if (dialog.hDevMode)
         GlobalFree(dialog.hDevMode);
@@ -80,16 +78,41 @@ std::wstring DateTimeText()
 {
     SYSTEMTIME now = {};
     GetLocalTime(&now);
-    wchar_t text[32] = {};
-    swprintf(text, 32, L"%04d-%02d-%02d %02d:%02d:%02d", now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute,
-             now.wSecond);
-    return text;
+    return ReportDateTimeText(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
 }
 
 HFONT MakeFont(int height, int weight)
 {
-    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial");
+}
+
+TEXTMETRICW MeasureFont(HDC dc, HFONT font)
+{
+    CSelectObject selected(dc, font);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    return metrics;
+}
+
+void PrintText(HDC dc, int x, int y, const std::wstring& text)
+{
+    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+// One value of the company's address block; at most 255 characters, "" when missing.
+std::wstring UserInfo(const wchar_t* key)
+{
+    const std::wstring path = ResGetAppDir() + L"CONFIG.INI";
+    wchar_t value[256] = {};
+    GetPrivateProfileStringW(L"USERINFO", key, L"", value, 256, path.c_str());
+    return value;
+}
+
+std::wstring CurrentMenuPath()
+{
+    const CMainFrame* frame = CMainFrame::Instance();
+    return frame ? frame->RepairInfoView().GetNodePath() : std::wstring();
 }
 
 }  // namespace
@@ -112,8 +135,11 @@ bool CDiagSystemPrinter::SetupPrinter()
     } else {
         m_pSink = AskForPrinter();
     }
-    if (!m_pSink || !m_pSink->Dc())
+    if (!m_pSink || !m_pSink->Dc()) {
+        m_pSink.reset();
         return false;
+    }
+    SetMapMode(m_pSink->Dc(), MM_TEXT);
     LayOutPage();
     m_strDateTime = DateTimeText();
     return true;
@@ -122,33 +148,98 @@ bool CDiagSystemPrinter::SetupPrinter()
 void CDiagSystemPrinter::LayOutPage()
 {
     const HDC dc = m_pSink->Dc();
-    const int width = GetDeviceCaps(dc, HORZRES);
-    const int height = GetDeviceCaps(dc, VERTRES);
-    m_nScale = std::max(1, GetDeviceCaps(dc, LOGPIXELSY) / 72);
-    const int margin = kMarginPoints * m_nScale;
-    m_rcHeader = {margin, margin, width - margin, margin + kHeaderPoints * m_nScale};
-    m_rcFooter = {margin, height - margin - kFooterPoints * m_nScale, width - margin, height - margin};
-    m_rcBody = {margin, m_rcHeader.bottom, width - margin, m_rcFooter.top};
-    m_titleFont.Reset(MakeFont(kTitlePoints * m_nScale, FW_BOLD));
-    m_bodyFont.Reset(MakeFont(kBodyPoints * m_nScale, FW_NORMAL));
+    const int scale = std::max(1, GetDeviceCaps(dc, LOGPIXELSY) / 72);
+    m_titleFont.Reset(MakeFont(16 * scale, FW_BOLD));
+    m_bodyFont.Reset(MakeFont(10 * scale, FW_NORMAL));
+    m_footerFont.Reset(MakeFont(10 * scale, FW_NORMAL));
+    const TEXTMETRICW text = MeasureFont(dc, m_bodyFont.Get());
+    const TEXTMETRICW footer = MeasureFont(dc, m_footerFont.Get());
+    m_nFooterLineHeight = footer.tmHeight + footer.tmExternalLeading;
+    m_nFooterCharWidth = footer.tmAveCharWidth;
+    m_layout = LayOutReportPage(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES), GetDeviceCaps(dc, LOGPIXELSY),
+                                text.tmHeight + text.tmExternalLeading, m_nFooterLineHeight);
 }
 
-void CDiagSystemPrinter::PrintHeader(HDC dc) const
+// The maker and the menu path are read once per job: every page shows the same header.
+void CDiagSystemPrinter::PreparePath(HDC dc)
 {
+    m_strMaker = ResGetMakerName();
+    m_pathLines.clear();
+    if (!m_strTitle.empty()) {
+        CSelectObject font(dc, m_bodyFont.Get());
+        WrapText(dc, m_layout.width - 2 * m_layout.margin, ReportPathText(m_strMaker, CurrentMenuPath()), m_pathLines);
+    }
+    m_places = PlaceReportHeader(m_layout, static_cast<int>(m_pathLines.size()));
+}
+
+RECT CDiagSystemPrinter::BodyRect() const
+{
+    const REPORT_RECT& body = m_layout.body;
+    const int top = m_strTitle.empty() ? m_layout.header.top : m_places.bodyTop;
+    return RECT{body.left, std::min(top, body.bottom), body.right, body.bottom};
+}
+
+void CDiagSystemPrinter::PrintBanner(HDC dc) const
+{
+    const int id = ReportBannerId(ResGetLanguageCode());
+    CScopedBitmap banner(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP size = {};
+    if (!banner.Get() || !GetObjectW(banner.Get(), sizeof size, &size))
+        return;
+    const HDC source = CreateCompatibleDC(dc);
+    if (!source)
+        return;
+    {
+        CSelectObject selected(source, banner.Get());
+        const int u = m_layout.unit;
+        const int m = m_layout.margin;
+        StretchBlt(dc, m - u, m, m_layout.width - 2 * m, 11 * u, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    }
+    DeleteDC(source);
+}
+
+void CDiagSystemPrinter::PrintAddress(HDC dc) const
+{
+    const int u = m_layout.unit;
+    const int m = m_layout.margin;
+    int line = 1;
+    for (const wchar_t* key : {L"Company", L"Address", L"Telephone", L"Fax", L"Email"})
+        PrintText(dc, 5 * m, m + line++ * u, UserInfo(key));
+}
+
+void CDiagSystemPrinter::PrintPageHeader(HDC dc) const
+{
+    if (m_strTitle.empty())
+        return;
+    const int u = m_layout.unit;
+    const int m = m_layout.margin;
+    PrintBanner(dc);
     CSelectObject font(dc, m_titleFont.Get());
-    TextOutW(dc, m_rcHeader.left, m_rcHeader.top, m_strTitle.c_str(), static_cast<int>(m_strTitle.size()));
+    PrintText(dc, m, m_places.titleTop, m_strTitle);
     SelectObject(dc, m_bodyFont.Get());
-    const int dateY = m_rcHeader.top + (kTitlePoints + 6) * m_nScale;
-    TextOutW(dc, m_rcHeader.left, dateY, m_strDateTime.c_str(), static_cast<int>(m_strDateTime.size()));
-    MoveToEx(dc, m_rcHeader.left, m_rcHeader.bottom - 4 * m_nScale, nullptr);
-    LineTo(dc, m_rcHeader.right, m_rcHeader.bottom - 4 * m_nScale);
+    PrintAddress(dc);
+    PrintText(dc, 2 * m, m + 7 * u, m_strDateTime);
+    PrintText(dc, 2 * m, m + 8 * u, m_strMaker);
+    for (size_t i = 0; i < m_pathLines.size(); ++i)
+        PrintText(dc, i == 0 ? m : 3 * m, m_places.pathTop + static_cast<int>(i) * u, m_pathLines[i]);
 }
 
-void CDiagSystemPrinter::PrintFooter(HDC dc, int page) const
+void CDiagSystemPrinter::PrintPageFooter(HDC dc, int page) const
 {
-    CSelectObject font(dc, m_bodyFont.Get());
-    const std::wstring text = std::to_wstring(page);
-    TextOutW(dc, m_rcFooter.left, m_rcFooter.top + 4 * m_nScale, text.c_str(), static_cast<int>(text.size()));
+    CSelectObject font(dc, m_footerFont.Get());
+    const std::wstring text = ReportPageNumberText(page);
+    const int length = static_cast<int>(text.size());
+    PrintText(dc, m_layout.width - length * m_nFooterCharWidth - m_layout.margin,
+              m_layout.height - 3 * m_nFooterLineHeight, text);
+}
+
+void CDiagSystemPrinter::ReleaseJob()
+{
+    m_titleFont.Reset();
+    m_bodyFont.Reset();
+    m_footerFont.Reset();
+    m_pSink.reset();
 }
 
 bool CDiagSystemPrinter::PrintDocument()
@@ -157,11 +248,14 @@ bool CDiagSystemPrinter::PrintDocument()
     if (!m_pSink)
         return false;
     const HDC dc = m_pSink->Dc();
-    if (!m_pSink->BeginDocument(m_strTitle)) {
+    PreparePath(dc);
+    if (!m_pSink->BeginDocument(ReportDocumentName(m_strDateTime, m_strTitle))) {
         m_pSink->EndDocument(false);
+        ReleaseJob();
         return false;
     }
     const int rows = BodyRowCount();
+    const RECT body = BodyRect();
     int next = 0;
     bool completed = true;
     do {
@@ -170,15 +264,16 @@ bool CDiagSystemPrinter::PrintDocument()
             break;
         }
         ++m_nPages;
-        PrintHeader(dc);
-        const int consumed = PrintBody(dc, m_bodyFont.Get(), m_rcBody, next);
-        PrintFooter(dc, m_nPages);
+        PrintPageHeader(dc);
+        const int consumed = PrintBody(dc, m_bodyFont.Get(), body, next);
+        PrintPageFooter(dc, m_nPages);
         completed = m_pSink->EndPage();
         if (consumed <= 0)
             break;  // nothing fits: never a page after page without progress
         next += consumed;
     } while (completed && next < rows);
     m_pSink->EndDocument(completed);
+    ReleaseJob();
     return completed;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The base of the program's printed reports: it asks for a printer, lays each page out (a header
-// with the title and the date, the body, a footer with the page number) and prints the document
-// page by page until the body has nothing left.
+// with the banner, the company's address from "CONFIG.INI", the date, the maker and the menu path
+// under the title; the body; a footer with the page number) and prints the document page by page
+// until the body has nothing left.
 #include <windows.h>
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ReportPageLayout.h"
 #include "ScopedWin.h"
 
 // Where a print job goes: the printer the user chose, or what a test supplies in its place (the
@@ -47,6 +49,8 @@ public:
     void SetTitle(const std::wstring& title) { m_strTitle = title; }
     const std::wstring& Title() const { return m_strTitle; }
     int PageCount() const { return m_nPages; }
+    // The layout of the job set up last.
+    const REPORT_PAGE_LAYOUT& Layout() const { return m_layout; }
 
 protected:
     // Prints the body from `firstRow` into `area` of the current page; the rows consumed.
@@ -56,17 +60,25 @@ protected:
 
 private:
     void LayOutPage();
-    void PrintHeader(HDC dc) const;
-    void PrintFooter(HDC dc, int page) const;
+    void PreparePath(HDC dc);
+    void PrintPageHeader(HDC dc) const;
+    void PrintBanner(HDC dc) const;
+    void PrintAddress(HDC dc) const;
+    void PrintPageFooter(HDC dc, int page) const;
+    RECT BodyRect() const;
+    void ReleaseJob();
 
     std::unique_ptr<IPrintSink> m_pSink;
     std::wstring m_strTitle;
     std::wstring m_strDateTime;
-    int m_nScale = 1;
-    RECT m_rcHeader = {};
-    RECT m_rcBody = {};
-    RECT m_rcFooter = {};
+    REPORT_PAGE_LAYOUT m_layout;
+    REPORT_HEADER_PLACES m_places;
+    std::wstring m_strMaker;
+    std::vector<std::wstring> m_pathLines;
+    int m_nFooterCharWidth = 0;
+    int m_nFooterLineHeight = 0;
     CScopedFont m_titleFont;
     CScopedFont m_bodyFont;
+    CScopedFont m_footerFont;
     int m_nPages = 0;
 };

@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "ProcessValues.h"
 #include "RdsItemNames.h"
+#include "ReplayView.h"
 #include "SoftButtonCaptions.h"
 #include "StringResources.h"
 #include "TextConversion.h"
@@ -405,7 +406,11 @@ void CRdsView::SendAnswer()
 
 void CRdsView::AfterLeave()
 {
-    // The replay's sample buffer is freed here once the replay keeps one.
+    // The list the replay was opened from is over: its values go with it.
+    if (CMainFrame* frame = CMainFrame::Instance()) {
+        if (auto* replay = dynamic_cast<CReplayView*>(frame->View(CReplayView::kViewId)))
+            replay->FreeSamples();
+    }
     ForgetItems();
     if (m_pMultiCtrl)
         m_pMultiCtrl->Clear();

@@ -34,6 +34,7 @@ public:
 
     // The recording list and the replay hand control back: the next request builds the table anew.
     void ForceRebuild() { m_rebuildForced = true; }
+    void SetupButtons();
 
     // What the table-and-graph engine asks of the screen.
     bool PagedByProgram() const { return m_pagingMode == rds::kPagedByProgram; }
@@ -51,7 +52,6 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
 
 private:
-    void SetupButtons();
     void ResetScreen();
     void ParseRequest(bool redrawTitle);
     void ApplyPageState(const RDS_REQUEST& request);
