@@ -162,6 +162,31 @@ void UnpackOne(UpdateBatch& batch, const update_blocks::DownloadResultFields& re
         Report(kUnpackMessage, kBatchFinished, result.JobId);
 }
 
+// The loop of the download and the unpack worker: one job at a time through the stage's gate; on
+// thread message 1 the stage reports its end with the last job it handled.
+template <typename HandleJob>
+void RunStage(UpdateBatch& batch, unsigned reportMessage, unsigned jobMessage, HANDLE gate, HandleJob handleJob)
+{
+    int32_t lastJobId = 0;
+    MSG message;
+    while (NextThreadMessage(batch, message)) {
+        if (message.message == kThreadEnd) {
+            Report(reportMessage, kWorkerEnds, lastJobId);
+            break;
+        }
+        if (message.message != jobMessage)
+            continue;
+        const auto block = TakeBlock(message);
+        if (!WaitUnlessStopped(batch, gate))
+            break;
+        if (const std::optional<int32_t> jobId = handleJob(*block))
+            lastJobId = *jobId;
+        ReleaseSemaphore(gate, 1, nullptr);
+        Pause(batch, 10);
+    }
+    FreeQueuedBlocks();
+}
+
 }  // namespace
 
 DWORD WINAPI SerialThreadProc(LPVOID parameter)
@@ -186,55 +211,23 @@ DWORD WINAPI DownloadThreadProc(LPVOID parameter)
     const CInternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (session)
         SetInternetTimeouts(session.Get(), WebServerHost().TimeoutMs);
-    int32_t lastJobId = 0;
-    MSG message;
-    while (NextThreadMessage(batch, message)) {
-        if (message.message == kThreadEnd) {
-            Report(kDownloadMessage, kWorkerEnds, lastJobId);
-            break;
-        }
-        if (message.message != kThreadJob)
-            continue;
-        auto block = TakeBlock(message);
-        if (!WaitUnlessStopped(batch, batch.DownloadSemaphore))
-            break;
-        const auto job = update_blocks::ReadDownloadJob(*block);
-        block.reset();
-        if (job) {
-            lastJobId = job->JobId;
+    RunStage(batch, kDownloadMessage, kThreadJob, batch.DownloadSemaphore, [&](const Block& block) {
+        const auto job = update_blocks::ReadDownloadJob(block);
+        if (job)
             DownloadOne(batch, session.Get(), *job);
-        }
-        ReleaseSemaphore(batch.DownloadSemaphore, 1, nullptr);
-        Pause(batch, 10);
-    }
-    FreeQueuedBlocks();
+        return job ? std::optional(job->JobId) : std::nullopt;
+    });
     return 0;
 }
 
 DWORD WINAPI UnpackThreadProc(LPVOID parameter)
 {
     auto& batch = *static_cast<UpdateBatch*>(parameter);
-    int32_t lastJobId = 0;
-    MSG message;
-    while (NextThreadMessage(batch, message)) {
-        if (message.message == kThreadEnd) {
-            Report(kUnpackMessage, kWorkerEnds, lastJobId);
-            break;
-        }
-        if (message.message != kThreadResult)
-            continue;
-        auto block = TakeBlock(message);
-        if (!WaitUnlessStopped(batch, batch.UpdateSemaphore))
-            break;
-        const auto result = update_blocks::ReadDownloadResult(*block);
-        block.reset();
-        if (result) {
-            lastJobId = result->JobId;
+    RunStage(batch, kUnpackMessage, kThreadResult, batch.UpdateSemaphore, [&](const Block& block) {
+        const auto result = update_blocks::ReadDownloadResult(block);
+        if (result)
             UnpackOne(batch, *result);
-        }
-        ReleaseSemaphore(batch.UpdateSemaphore, 1, nullptr);
-        Pause(batch, 10);
-    }
-    FreeQueuedBlocks();
+        return result ? std::optional(result->JobId) : std::nullopt;
+    });
     return 0;
 }

@@ -288,4 +288,24 @@ TEST_F(UpdatePipelineTest, StopWhileJobsWaitForTheirTurnEndsEveryWorker)
     EXPECT_FALSE(PeekMessageW(&message, m_receiver.Window(), kDownloadMessage, kUnpackMessage, PM_NOREMOVE));
 }
 
+TEST_F(UpdatePipelineTest, StopOfAPausedBatchEndsEveryWorker)
+{
+    m_site.Write("pkg/EUROPE/ALPHA.7z.stall", std::string(8192, 's'));
+    TheUpdateJobList() = {Job(7, "ALPHA", L"ALPHA.7z")};
+    StartUpdateThreads();
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Percents().count(7) > 0; }));
+    SuspendUpdateThreads();
+    SuspendUpdateThreads();
+    const UpdateThreadIds running = RunningUpdateThreads();
+    StopUpdateThreads();
+
+    for (const DWORD id : {running.Serial, running.Download, running.Unpack}) {
+        const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id);
+        if (thread) {
+            EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_OBJECT_0) << id;
+            CloseHandle(thread);
+        }
+    }
+}
+
 }  // namespace
