@@ -119,6 +119,20 @@ private:
     bool m_finished = false;
 };
 
+// Every worker of the batch has ended (a thread id that no longer opens has ended long ago).
+void ExpectEnded(const UpdateThreadIds& workers)
+{
+    for (const DWORD id : {workers.Serial, workers.Download, workers.Unpack}) {
+        const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id);
+        if (thread) {
+            EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_OBJECT_0) << id;
+            CloseHandle(thread);
+        }
+    }
+    const UpdateThreadIds after = RunningUpdateThreads();
+    EXPECT_EQ(after.Serial + after.Download + after.Unpack, 0u);
+}
+
 class UpdatePipelineTest : public ::testing::Test {
 protected:
     UpdatePipelineTest()
@@ -207,7 +221,7 @@ TEST_F(UpdatePipelineTest, BatchOfTwoIsDownloadedAndUnpackedOneAfterTheOther)
         EXPECT_EQ(percents.back(), 100u) << job;
     }
     const UpdateThreadIds ids = RunningUpdateThreads();
-    EXPECT_EQ(ids.Serial + ids.Download + ids.Unpack, 0u);
+    EXPECT_EQ(ids.Serial + ids.Download + ids.Unpack, 0u);  // the receiver stopped the batch on 209
 }
 
 TEST_F(UpdatePipelineTest, FailedDownloadIsTriedTenTimesAndTheBatchGoesOn)
@@ -259,15 +273,7 @@ TEST_F(UpdatePipelineTest, StopInTheMiddleOfADownloadEndsEveryWorker)
     ASSERT_NE(running.Download, 0u);
     StopUpdateThreads();
 
-    for (const DWORD id : {running.Serial, running.Download, running.Unpack}) {
-        const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id);
-        if (thread) {
-            EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_OBJECT_0) << id;
-            CloseHandle(thread);
-        }
-    }
-    const UpdateThreadIds after = RunningUpdateThreads();
-    EXPECT_EQ(after.Serial + after.Download + after.Unpack, 0u);
+    ExpectEnded(running);
     MSG message;
     EXPECT_FALSE(PeekMessageW(&message, m_receiver.Window(), kDownloadMessage, kUnpackMessage, PM_NOREMOVE));
     EXPECT_EQ(m_receiver.ReportsOf(8), std::vector<std::string>{});
@@ -281,9 +287,9 @@ TEST_F(UpdatePipelineTest, StopWhileJobsWaitForTheirTurnEndsEveryWorker)
     StartUpdateThreads();
     // Waiting for the first download only: the receiver hands it on, but the others wait their turn.
     ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.ReportsOf(1).size() >= 2; }));
+    const UpdateThreadIds running = RunningUpdateThreads();
     StopUpdateThreads();
-    const UpdateThreadIds after = RunningUpdateThreads();
-    EXPECT_EQ(after.Serial + after.Download + after.Unpack, 0u);
+    ExpectEnded(running);
     MSG message;
     EXPECT_FALSE(PeekMessageW(&message, m_receiver.Window(), kDownloadMessage, kUnpackMessage, PM_NOREMOVE));
 }
@@ -299,13 +305,7 @@ TEST_F(UpdatePipelineTest, StopOfAPausedBatchEndsEveryWorker)
     const UpdateThreadIds running = RunningUpdateThreads();
     StopUpdateThreads();
 
-    for (const DWORD id : {running.Serial, running.Download, running.Unpack}) {
-        const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id);
-        if (thread) {
-            EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_OBJECT_0) << id;
-            CloseHandle(thread);
-        }
-    }
+    ExpectEnded(running);
 }
 
 }  // namespace
