@@ -23,17 +23,17 @@ bool CopyBody(HINTERNET request, HANDLE file, HANDLE stopEvent, IBindStatusCallb
 {
     const ULONG size = QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH);
     ULONG done = 0;
-    char piece[1024];
+    char chunk[1024];
     for (;;) {
         if (IsSet(stopEvent))
             return false;
         DWORD got = 0;
-        if (!InternetReadFile(request, piece, sizeof(piece), &got))
+        if (!InternetReadFile(request, chunk, sizeof(chunk), &got))
             return false;
         if (got == 0)
             return size == 0 || done == size;
         DWORD written = 0;
-        if (!WriteFile(file, piece, got, &written, nullptr) || written != got)
+        if (!WriteFile(file, chunk, got, &written, nullptr) || written != got)
             return false;
         done += got;
         if (progress)

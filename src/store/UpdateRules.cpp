@@ -47,6 +47,17 @@ update_blocks::DownloadJobFields JobFieldsFor(const UpdateJob& job, const std::w
     return fields;
 }
 
+update_blocks::Block JobBlockFor(const UpdateJob& job, const std::wstring& downloadFolder, bool last)
+{
+    const auto fields = JobFieldsFor(job, downloadFolder, last);
+    if (const auto block = update_blocks::PackDownloadJob(fields))
+        return *block;
+    update_blocks::DownloadJobFields stripped;
+    stripped.JobId = fields.JobId;
+    stripped.LastJob = fields.LastJob;
+    return *update_blocks::PackDownloadJob(stripped);
+}
+
 update_blocks::DownloadResultFields ResultFieldsFor(const update_blocks::DownloadJobFields& job)
 {
     update_blocks::DownloadResultFields result;

@@ -15,6 +15,9 @@ std::optional<std::wstring> LocalFileFor(const std::wstring& downloadFolder, con
 
 // The download job of one list entry; its local file is empty when the server's name is unsafe.
 update_blocks::DownloadJobFields JobFieldsFor(const UpdateJob& job, const std::wstring& downloadFolder, bool last);
+// The job's block. A job whose texts do not fit keeps only its number and last-job flag, so it
+// still ends with a failure report (and a last job still finishes the batch).
+update_blocks::Block JobBlockFor(const UpdateJob& job, const std::wstring& downloadFolder, bool last);
 update_blocks::DownloadResultFields ResultFieldsFor(const update_blocks::DownloadJobFields& job);
 
 // Server folder and file as a web address: the site-folder prefix the server's records carry is

@@ -148,12 +148,10 @@ void PostJobs(const PipelineState& state)
     const UpdateJobList& jobs = TheUpdateJobList();
     const std::wstring folder = DownloadFolder();
     for (size_t i = 0; i < jobs.size(); ++i) {
-        const auto block = update_blocks::PackDownloadJob(update_rules::JobFieldsFor(jobs[i], folder, i + 1 == jobs.size()));
-        if (!block)
-            continue;  // texts too long for a block: the job is left out rather than cut
-        auto owned = std::make_unique<update_blocks::Block>(*block);
-        if (PostThreadMessageW(state.Serial.Id, kThreadJob, reinterpret_cast<WPARAM>(owned.get()), 0))
-            owned.release();
+        const bool last = i + 1 == jobs.size();
+        auto block = std::make_unique<update_blocks::Block>(update_rules::JobBlockFor(jobs[i], folder, last));
+        if (PostThreadMessageW(state.Serial.Id, kThreadJob, reinterpret_cast<WPARAM>(block.get()), 0))
+            block.release();
     }
 }
 

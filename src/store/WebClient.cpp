@@ -27,16 +27,16 @@ DWORD StatusCodeOf(HINTERNET request)
 bool ReadBody(HINTERNET request, std::string& body)
 {
     std::string read;
-    char piece[4096];
+    char chunk[4096];
     for (;;) {
         DWORD got = 0;
-        if (!InternetReadFile(request, piece, sizeof(piece), &got))
+        if (!InternetReadFile(request, chunk, sizeof(chunk), &got))
             return false;
         if (got == 0)
             break;
         for (DWORD i = 0; i < got; ++i) {
-            if (piece[i] != '\r')
-                read.push_back(piece[i]);
+            if (chunk[i] != '\r')
+                read.push_back(chunk[i]);
         }
         if (read.size() > web_reply::kMaxBodyBytes)
             return false;
@@ -86,13 +86,15 @@ std::string WebClient::RequestBody(const std::string& page, const std::string& q
 
 std::wstring WebClient::GetText(const std::wstring& swuID, const std::wstring& flag)
 {
-    return web_reply::ParseText(RequestBody("Interface//getTxt.aspx", web_reply::TextQuery(Narrow(swuID), Narrow(flag))));
+    const std::string query = web_reply::TextQuery(Narrow(swuID), Narrow(flag));
+    return web_reply::ParseText(RequestBody("Interface//getTxt.aspx", query));
 }
 
-std::vector<ProductRecord> WebClient::GetAllProducts(const std::wstring& sn, const std::wstring& LanguageCode, int iType)
+std::vector<ProductRecord> WebClient::GetAllProducts(const std::wstring& sn, const std::wstring& LanguageCode,
+                                                     int iType)
 {
-    return web_reply::ParseProductList(
-        RequestBody("Interface/productList.aspx", web_reply::ProductListQuery(Narrow(sn), Narrow(LanguageCode), iType)));
+    const std::string query = web_reply::ProductListQuery(Narrow(sn), Narrow(LanguageCode), iType);
+    return web_reply::ParseProductList(RequestBody("Interface/productList.aspx", query));
 }
 
 ProductRecord WebClient::GetProductList(const std::wstring& sn, const std::wstring& LanguageCode, int iType)

@@ -40,12 +40,12 @@ std::string Header(int status, size_t length)
 std::string ReadRequest(SOCKET client)
 {
     std::string request;
-    char piece[1024];
+    char chunk[1024];
     while (request.find("\r\n\r\n") == std::string::npos && request.size() < kMaxRequestBytes) {
-        const int n = recv(client, piece, sizeof(piece), 0);
+        const int n = recv(client, chunk, sizeof(chunk), 0);
         if (n <= 0)
             break;
-        request.append(piece, static_cast<size_t>(n));
+        request.append(chunk, static_cast<size_t>(n));
     }
     return request;
 }
@@ -132,13 +132,13 @@ void CLoopbackWebServer::Answer(uintptr_t socketValue)
         const std::string bytes = ReadAll(with(".stall"));
         SendAll(client, Header(200, bytes.size() + 1000000) + bytes);
         // Hold the connection until the client closes it or the server stops.
-        char piece[256];
+        char chunk[256];
         while (!m_stopping) {
             fd_set readable;
             FD_ZERO(&readable);
             FD_SET(client, &readable);
             timeval pause = {0, 100000};
-            if (select(0, &readable, nullptr, nullptr, &pause) > 0 && recv(client, piece, sizeof(piece), 0) <= 0)
+            if (select(0, &readable, nullptr, nullptr, &pause) > 0 && recv(client, chunk, sizeof(chunk), 0) <= 0)
                 break;
         }
     } else if (!file.empty() && std::filesystem::is_regular_file(file)) {

@@ -27,6 +27,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr DWORD kBatchBoundMs = 60000;
+using Reports = std::vector<std::string>;
 
 // The progress window: records every report as "message:code:job" and moves the batch on.
 class CReceiver {
@@ -100,7 +101,8 @@ private:
         }
         int32_t jobId = static_cast<int32_t>(lParam);
         if (message == kDownloadMessage && (code == kDownloadFailed || code == kDownloaded)) {
-            const auto result = update_blocks::ReadDownloadResult(*reinterpret_cast<const update_blocks::Block*>(lParam));
+            const auto& block = *reinterpret_cast<const update_blocks::Block*>(lParam);
+            const auto result = update_blocks::ReadDownloadResult(block);
             jobId = result ? result->JobId : -1;
             PassDownloadResultToUnpack(lParam);
         }
@@ -162,8 +164,8 @@ protected:
         std::ofstream(stage / "SCAN" / "EUROPE" / code / "EN" / "Diag.txt") << code;
         fs::create_directories(m_site / "pkg" / "EUROPE");
         const fs::path archive = m_site / "pkg" / "EUROPE" / name;
-        ASSERT_EQ(RunSiblingProgram(L"7za.exe", L"a -t7z \"" + archive.wstring() + L"\" \"" + stage.wstring() + L"\\*\""),
-                  0);
+        const std::wstring arguments = L"a -t7z \"" + archive.wstring() + L"\" \"" + stage.wstring() + L"\\*\"";
+        ASSERT_EQ(RunSiblingProgram(L"7za.exe", arguments), 0);
         fs::remove_all(stage);
     }
 
@@ -181,7 +183,10 @@ protected:
         return job;
     }
 
-    fs::path Installed(const std::string& code) const { return m_program / "SCAN" / "EUROPE" / code / "EN" / "Diag.txt"; }
+    fs::path Installed(const std::string& code) const
+    {
+        return m_program / "SCAN" / "EUROPE" / code / "EN" / "Diag.txt";
+    }
     fs::path Downloaded(const std::string& name) const { return m_program / "download" / name; }
 
     size_t RequestsFor(const std::string& name) const
@@ -231,7 +236,7 @@ TEST_F(UpdatePipelineTest, FailedDownloadIsTriedTenTimesAndTheBatchGoesOn)
     StartUpdateThreads();
     ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
 
-    EXPECT_EQ(m_receiver.ReportsOf(1), (std::vector<std::string>{"100:200", "100:202", "101:205", "101:206", "101:207"}));
+    EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:202", "101:205", "101:206", "101:207"}));
     EXPECT_EQ(m_receiver.ReportsOf(2),
               (std::vector<std::string>{"100:200", "100:203", "101:205", "101:206", "101:208", "101:209"}));
     EXPECT_EQ(m_receiver.Reports().back(), "101:209:2");
@@ -247,7 +252,7 @@ TEST_F(UpdatePipelineTest, PackagesThatAreNotSevenZipNamesStayUnpacked)
     StartUpdateThreads();
     ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
 
-    EXPECT_EQ(m_receiver.ReportsOf(3), (std::vector<std::string>{"100:200", "100:203", "101:205", "101:207", "101:209"}));
+    EXPECT_EQ(m_receiver.ReportsOf(3), (Reports{"100:200", "100:203", "101:205", "101:207", "101:209"}));
     EXPECT_TRUE(fs::exists(Downloaded("ALPHA.7Z")));
     EXPECT_FALSE(fs::exists(Installed("ALPHA")));
 }
@@ -258,7 +263,7 @@ TEST_F(UpdatePipelineTest, ServerNameThatWouldLeaveTheDownloadFolderIsNotFetched
     StartUpdateThreads();
     ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
 
-    EXPECT_EQ(m_receiver.ReportsOf(4), (std::vector<std::string>{"100:200", "100:202", "101:205", "101:207", "101:209"}));
+    EXPECT_EQ(m_receiver.ReportsOf(4), (Reports{"100:200", "100:202", "101:205", "101:207", "101:209"}));
     EXPECT_EQ(RequestsFor("GET"), 0u);
 }
 

@@ -25,6 +25,21 @@ TEST(UpdateRulesTest, JobOfAnUnsafeNameHasNoLocalFile)
     EXPECT_EQ(JobFieldsFor(job, L"d", true).LastJob, 1);
 }
 
+TEST(UpdateRulesTest, JobTooLongForItsBlockKeepsOnlyItsNumberAndFlag)
+{
+    UpdateJob job;
+    job.JobId = 9;
+    job.Record.FullPathFileName = L"up\\A.7z";
+    job.Record.congName = std::wstring(2000, L'x');  // not carried: the block still fits
+    EXPECT_EQ(update_blocks::ReadDownloadJob(JobBlockFor(job, L"d", true))->LocalFile, L"d\\A.7z");
+    job.Record.MainPath = std::wstring(600, L'x');
+    const auto stripped = update_blocks::ReadDownloadJob(JobBlockFor(job, L"d", true));
+    ASSERT_TRUE(stripped);
+    EXPECT_EQ(stripped->LocalFile, L"");
+    EXPECT_EQ(stripped->JobId, 9);
+    EXPECT_EQ(stripped->LastJob, 1);
+}
+
 TEST(UpdateRulesTest, DownloadUrlReplacesTheSiteFolderAndBackslashes)
 {
     EXPECT_EQ(DownloadUrl(L"D:\\WebSite\\pkg\\", L"EUROPE\\A.7z", L"D:\\WebSite\\", L"http://127.0.0.1:81/"),

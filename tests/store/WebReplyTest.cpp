@@ -90,7 +90,8 @@ TEST(WebReplyTest, TextIsTheFirstElementsContent)
 
 TEST(WebReplyTest, DeepNestingIsRefusedNotRecursedInto)
 {
-    const std::string deep = R"({"result":"1","productList":)" + std::string(100000, '[') + std::string(100000, ']') + "}";
+    const std::string deep =
+        R"({"result":"1","productList":)" + std::string(100000, '[') + std::string(100000, ']') + "}";
     EXPECT_TRUE(web_reply::ParseProductList(deep).empty());
 }
 
