@@ -3,9 +3,6 @@
 #include <optional>
 #include <string>
 
-namespace {
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 std::optional<std::wstring> DecodeUtf8(std::string_view text)
 {
     std::wstring out;
@@ -47,6 +44,8 @@ std::optional<std::wstring> DecodeUtf8(std::string_view text)
     }
     return out;
 }
+
+namespace {
 
 std::optional<uint32_t> ParseId(std::string_view text)
 {

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,3 +15,7 @@
 // The records in order, or false with the 1-based number of the first line that is not a record,
 // not valid UTF-8 or holding a zero character (records then holds the lines before it).
 bool ParseStringLines(std::string_view text, std::vector<TAG_STRING_RESOURCE_ITEM>& records, size_t& badLine);
+
+// Strict UTF-8 (no overlong forms, no surrogates, nothing beyond U+10FFFF) as a wide text; nothing
+// for bytes that are not such UTF-8.
+std::optional<std::wstring> DecodeUtf8(std::string_view text);

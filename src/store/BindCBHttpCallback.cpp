@@ -1,0 +1,26 @@
+#include "BindCBHttpCallback.h"
+
+#include <memory>
+
+#include "UpdateBlocks.h"
+#include "UpdateMessages.h"
+#include "UpdateRules.h"
+
+CBindCBHttpCallback::CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent)
+    : m_progressWindow(progressWindow), m_jobId(jobId), m_stopEvent(stopEvent)
+{
+}
+
+STDMETHODIMP CBindCBHttpCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG, LPCWSTR)
+{
+    if (m_stopEvent && WaitForSingleObject(m_stopEvent, 0) == WAIT_OBJECT_0)
+        return S_OK;
+    const auto percent = update_rules::ProgressPercent(progress, progressMax);
+    if (!percent)
+        return S_FALSE;
+    // The receiver reads the block only while the send runs, so it is freed right after.
+    const auto block = std::make_unique<update_blocks::ProgressBlock>(update_blocks::PackProgress(m_jobId, *percent));
+    SendMessageW(m_progressWindow, update_messages::kDownloadMessage, update_messages::kProgress,
+                 reinterpret_cast<LPARAM>(block->data()));
+    return S_OK;
+}

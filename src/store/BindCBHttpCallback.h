@@ -1,0 +1,32 @@
+#pragma once
+#include <windows.h>
+#include <urlmon.h>
+
+#include <atomic>
+#include <cstdint>
+
+// Reports a download's progress to the progress window as message 100, code 201. One object serves
+// one job; it lives on the download thread's stack, so it counts no references.
+class CBindCBHttpCallback : public IBindStatusCallback {
+public:
+    CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent = nullptr);
+    virtual ~CBindCBHttpCallback() = default;
+
+    STDMETHODIMP QueryInterface(REFIID, void**) override { return E_NOTIMPL; }
+    STDMETHODIMP_(ULONG) AddRef() override { return 0; }
+    STDMETHODIMP_(ULONG) Release() override { return 0; }
+    STDMETHODIMP OnStartBinding(DWORD, IBinding*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetPriority(LONG*) override { return E_NOTIMPL; }
+    STDMETHODIMP OnLowResource(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP OnProgress(ULONG progress, ULONG progressMax, ULONG statusCode, LPCWSTR statusText) override;
+    STDMETHODIMP OnStopBinding(HRESULT, LPCWSTR) override { return E_NOTIMPL; }
+    STDMETHODIMP GetBindInfo(DWORD*, BINDINFO*) override { return E_NOTIMPL; }
+    STDMETHODIMP OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    STDMETHODIMP OnObjectAvailable(REFIID, IUnknown*) override { return E_NOTIMPL; }
+
+private:
+    HWND m_progressWindow;
+    int32_t m_jobId;
+    // Once the batch is being stopped no report goes out, so the stopping thread never waits on one.
+    HANDLE m_stopEvent;
+};

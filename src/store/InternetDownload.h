@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+#include <urlmon.h>
+#include <wininet.h>
+
+#include <string>
+
+// Connection, send and receive time-outs of a session, so a server that stalls fails the request.
+void SetInternetTimeouts(HINTERNET session, DWORD timeoutMs);
+
+// Downloads `url` into `path` (through a temporary file beside it, so a broken download never
+// stands as the file). Progress goes to `progress` when given; a set `stopEvent` breaks off.
+// True only for a whole body with status 200.
+bool DownloadUrlToFile(HINTERNET session, const std::wstring& url, const std::wstring& path, HANDLE stopEvent,
+                       IBindStatusCallback* progress);

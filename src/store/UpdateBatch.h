@@ -1,0 +1,23 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+// What the workers of one batch share. It outlives them: StopUpdateThreads frees it only after
+// every worker has ended.
+struct UpdateBatch {
+    HANDLE StopEvent = nullptr;
+    HANDLE SerialSemaphore = nullptr;
+    HANDLE DownloadSemaphore = nullptr;
+    HANDLE UpdateSemaphore = nullptr;
+    std::atomic<DWORD> DownloadThreadId = 0;
+    std::wstring ProgramFolder;  // with its trailing backslash
+};
+
+// The window that receives messages 100 and 101; the last SetProgressWindow wins, also mid-batch.
+HWND CurrentProgressWindow();
+
+DWORD WINAPI SerialThreadProc(LPVOID batch);
+DWORD WINAPI DownloadThreadProc(LPVOID batch);
+DWORD WINAPI UnpackThreadProc(LPVOID batch);

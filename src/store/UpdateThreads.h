@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "UpdateJob.h"
+
+// The download pipeline: a serial, a download and an unpack thread carry the jobs of
+// UpdateJobList one at a time through download and unpack, reporting to the progress window with
+// messages 100 and 101 (UpdateMessages.h). Everything here is called on the user-interface thread
+// that owns the progress window.
+
+// The jobs of the next batch; the caller fills it, StartUpdateThreads reads it.
+UpdateJobList& TheUpdateJobList();
+
+void SetProgressWindow(HWND window);
+// Ends a running batch and starts one from UpdateJobList.
+void StartUpdateThreads();
+// Ends every worker (cooperatively, within a bound) and closes the semaphores. When it returns no
+// worker of the batch runs, and no message of the batch waits in the progress window's queue.
+void StopUpdateThreads();
+void SuspendUpdateThreads();
+void ResumeUpdateThreads();
+
+// What a receiver of the messages must do to move the batch on: hand the block of codes 202 and 203
+// to the unpack thread, and release "SerialSemaphore" on codes 202, 207 and 208.
+void PassDownloadResultToUnpack(LPARAM downloadResult);
+void ReleaseSerialSemaphore();
+
+bool FolderExists(const std::wstring& path);
+
+// The ids of the running workers (serial, download, unpack), zero when not running.
+struct UpdateThreadIds {
+    DWORD Serial = 0;
+    DWORD Download = 0;
+    DWORD Unpack = 0;
+};
+UpdateThreadIds RunningUpdateThreads();

@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+#include <wininet.h>
+
+#include <string>
+#include <vector>
+
+#include "ProductRecord.h"
+
+// The client of the maker's software web service. Every failure gives the operation's empty
+// result; the caller decides what to show. Requests block the calling thread.
+class WebClient {
+public:
+    WebClient();
+    ~WebClient();
+    WebClient(const WebClient&) = delete;
+    WebClient& operator=(const WebClient&) = delete;
+
+    // One GET of "/page?query"; on status 200 the body (carriage returns left out) is appended.
+    bool HttpGet(const std::string& page, const std::string& query, std::string& body);
+
+    std::wstring GetText(const std::wstring& swuID, const std::wstring& flag);
+    std::wstring GetTextFlag1(const std::wstring& swuID) { return GetText(swuID, L"1"); }
+    std::wstring GetTextFlag2(const std::wstring& swuID) { return GetText(swuID, L"2"); }
+
+    ProductRecord GetProductList(const std::wstring& sn, const std::wstring& LanguageCode, int iType);
+    std::vector<ProductRecord> GetAllProducts(const std::wstring& sn, const std::wstring& LanguageCode, int iType);
+
+    bool DownloadToFile(const std::wstring& url, const std::wstring& path);
+
+private:
+    std::string RequestBody(const std::string& page, const std::string& query);
+
+    HINTERNET m_session = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "WebServerHost.h"
+
+WebServerAddress& WebServerHost()
+{
+    static WebServerAddress address;
+    return address;
+}
