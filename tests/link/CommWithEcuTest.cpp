@@ -59,9 +59,15 @@ protected:
         ResSetRunModeFlag(L"0");
         LinkForgetFirstOpenForTest();
         ASSERT_TRUE(simulator.WaitUntilListening());
-        ASSERT_TRUE(ecu.Open());
     }
     void TearDown() override { ecu.Close(); }
+
+    // The simulator takes its behaviour when the link opens.
+    void Open(const std::string& control = "")
+    {
+        simulator.SetControl(control);
+        ASSERT_TRUE(ecu.Open());
+    }
 
     // The data of every frame the simulator received, without the counter, in order.
     std::vector<std::string> SentFrames() const
@@ -82,6 +88,7 @@ protected:
 
 TEST_F(CommWithEcuTest, StatusCommandsSendTheirMessagesAndSucceed)
 {
+    Open();
     CSendFrame keep;
     keep.SetPiece(Piece({0x81, 0x3E}));
     CFilterOrLengthRecognise filter;
@@ -103,7 +110,7 @@ TEST_F(CommWithEcuTest, StatusCommandsSendTheirMessagesAndSucceed)
 
 TEST_F(CommWithEcuTest, AnErrorStatusRaisesItsCodeWithFunctionAndParameters)
 {
-    simulator.SetControl("command-status -3\n");
+    Open("command-status -3\n");
     const CEcuCommException bps = Raised([&] { ecu.SetBps(9600.0f, 9, 8); });
     EXPECT_EQ(bps.GetErrorCode(), -3);
     EXPECT_EQ(bps.GetFunctionName(), L"CCommWithEcu::SetBps()");
@@ -122,7 +129,7 @@ TEST_F(CommWithEcuTest, AnErrorStatusRaisesItsCodeWithFunctionAndParameters)
 
 TEST_F(CommWithEcuTest, NoAnswerRaisesMinusTenOrGivesAnEmptyList)
 {
-    simulator.SetControl("fault silent\n");
+    Open("fault silent\n");
     ecu.SetTimeout(kShortTimeoutMs);
     const CEcuCommException keep = Raised([&] { ecu.KeepLink(500, nullptr); });
     EXPECT_EQ(keep.GetErrorCode(), CCommWithEcu::kNoAnswer);
@@ -139,6 +146,7 @@ TEST_F(CommWithEcuTest, NoAnswerRaisesMinusTenOrGivesAnEmptyList)
 
 TEST_F(CommWithEcuTest, ListAnswersAreDecoded)
 {
+    Open();
     EXPECT_EQ(Plain(ecu.AddressCodeEnter(0x33, 0x01, 10400.0f, 40)), (Lists{{{0x55}, {0x01}, {0x8A}}}));
     EXPECT_EQ(Plain(ecu.BoschEnter(0x10, 0x0102)), (Lists{{{0x0F, 0x01}}}));
     CSendFrame request;
@@ -155,6 +163,7 @@ TEST_F(CommWithEcuTest, ListAnswersAreDecoded)
 
 TEST_F(CommWithEcuTest, RepeatedCommandsSendOnceUntilAnotherCommandRuns)
 {
+    Open();
     ecu.SetTimeout(kShortTimeoutMs);
     CSendFrame request;
     request.SetPiece(Piece({0x10, 0x01}));
@@ -172,6 +181,7 @@ TEST_F(CommWithEcuTest, RepeatedCommandsSendOnceUntilAnotherCommandRuns)
 
 TEST_F(CommWithEcuTest, BatchSendsEverythingAsOneFrameAtEnd)
 {
+    Open();
     ecu.Begin();
     EXPECT_EQ(ecu.SetBps(9600.0f, 0, 8), 0);
     EXPECT_TRUE(ecu.BoschEnter(0x10, 0x0102).empty());
@@ -186,6 +196,7 @@ TEST_F(CommWithEcuTest, BatchSendsEverythingAsOneFrameAtEnd)
 
 TEST_F(CommWithEcuTest, PrintLockHoldsTheSemaphoreUntilUnlocked)
 {
+    Open();
     ecu.LockPrinting();
     EXPECT_TRUE(ecu.IsPrintLocked());
     CScopedHandle printer(CreateSemaphoreW(nullptr, 1, 1, L"CANPRINT"));

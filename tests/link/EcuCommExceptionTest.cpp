@@ -73,7 +73,7 @@ TEST(EcuCommExceptionTest, ThrownByValueKeepsEverything)
         CEcuCommException error;
         error.Set(-13, L"p", L"f");
         throw error;
-    } catch (CEcuCommException caught) {
+    } catch (const CEcuCommException& caught) {
         EXPECT_EQ(caught.GetErrorCode(), -13);
         EXPECT_EQ(caught.GetParameterText(), L"p");
         EXPECT_EQ(caught.GetFunctionName(), L"f");
