@@ -9,6 +9,8 @@
 
 #include "CommWithEcu.h"
 #include "EcuCommException.h"
+#include "EcuTestBytes.h"
+#include "LinkProgramFolder.h"
 #include "ProcessValues.h"
 #include "SimulatorRun.h"
 #include "TempFolder.h"
@@ -16,26 +18,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<uint8_t>;
-using Lists = std::vector<std::vector<Bytes>>;
 
 constexpr int32_t kShortTimeoutMs = 300;
-
-ByteString Piece(const Bytes& bytes)
-{
-    return ByteString(bytes.data(), static_cast<int>(bytes.size()));
-}
-
-Lists Plain(const EcuAnswerLists& lists)
-{
-    Lists plain;
-    for (const EcuFrameList& list : lists) {
-        plain.emplace_back();
-        for (const ByteString& entry : list)
-            plain.back().push_back(Bytes(entry.GetData(), entry.GetData() + entry.GetLength()));
-    }
-    return plain;
-}
 
 template <typename Call>
 CEcuCommException Raised(Call call)
@@ -53,11 +37,7 @@ class CommWithEcuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        fs::create_directories(program);
-        fs::copy_file(BuildProgramFolder() / "Link.dll", program / "Link.dll");
-        ResSetAppDir(program.wstring() + L"\\");
-        ResSetRunModeFlag(L"0");
-        LinkForgetFirstOpenForTest();
+        PrepareLinkProgramFolder(program);
         ASSERT_TRUE(simulator.WaitUntilListening());
     }
     void TearDown() override { ecu.Close(); }

@@ -6,22 +6,9 @@
 #include <vector>
 
 #include "EcuAnswers.h"
+#include "EcuTestBytes.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-using Lists = std::vector<std::vector<Bytes>>;
-
-Lists Plain(const EcuAnswerLists& lists)
-{
-    Lists plain;
-    for (const EcuFrameList& list : lists) {
-        plain.emplace_back();
-        for (const ByteString& entry : list)
-            plain.back().push_back(Bytes(entry.GetData(), entry.GetData() + entry.GetLength()));
-    }
-    return plain;
-}
 
 struct LIST_CASE {
     const char* name;
@@ -55,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         LIST_CASE{"EntryRunningPastTheEnd", kLong, {0, 2, 1, 0x11, 0xFF, 0x7F, 0xFF, 1}, {{{0x11}}}},
         LIST_CASE{"EscapeCutShort", kLong, {0, 1, 0xFF, 0x00}, {}},
         LIST_CASE{"NoCount", kShort, {0}, {}}),
-    [](const ::testing::TestParamInfo<LIST_CASE>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<LIST_CASE>& testCase) { return std::string(testCase.param.name); });
 
 TEST(EcuGroupedAnswerTest, OneListPerGroupWithEntries)
 {

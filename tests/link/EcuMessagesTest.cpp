@@ -6,15 +6,9 @@
 #include "EcuCommException.h"
 #include "EcuMessages.h"
 #include "EcuParameterTexts.h"
+#include "EcuTestBytes.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-ByteString Piece(const Bytes& bytes)
-{
-    return ByteString(bytes.data(), static_cast<int>(bytes.size()));
-}
 
 CSendFrame Frame(std::initializer_list<Bytes> pieces)
 {
@@ -87,7 +81,7 @@ std::vector<MESSAGE_CASE> MessageCases()
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, EcuMessageTest, ::testing::ValuesIn(MessageCases()),
-                         [](const ::testing::TestParamInfo<MESSAGE_CASE>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<MESSAGE_CASE>& testCase) { return std::string(testCase.param.name); });
 
 TEST(EcuMessageRefusalTest, ProtocolOutsideItsRangeBuildsNothing)
 {
@@ -153,7 +147,7 @@ std::vector<TEXT_CASE> TextCases()
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, EcuParameterTextTest, ::testing::ValuesIn(TextCases()),
-                         [](const ::testing::TestParamInfo<TEXT_CASE>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<TEXT_CASE>& testCase) { return std::string(testCase.param.name); });
 
 TEST(Db15PinNameTest, NamesByRole)
 {
