@@ -64,6 +64,7 @@ CCommWithEcu::~CCommWithEcu()
 
 bool CCommWithEcu::Open()
 {
+    Close();
     m_transport = std::make_unique<LinkTransport>();
     m_sendBuffer.assign(kBufferSize, 0);
     m_receiveBuffer.assign(kBufferSize, 0);

@@ -9,8 +9,10 @@
 
 #include "CommWithEcu.h"
 #include "EcuCommException.h"
+#include "EcuReportBox.h"
 #include "EcuTestBytes.h"
 #include "LinkProgramFolder.h"
+#include "ModalSeam.h"
 #include "ProcessValues.h"
 #include "SimulatorRun.h"
 #include "TempFolder.h"
@@ -189,6 +191,22 @@ TEST_F(CommWithEcuTest, PrintLockHoldsTheSemaphoreUntilUnlocked)
     EXPECT_FALSE(ecu.IsPrintLocked());
     ASSERT_EQ(WaitForSingleObject(printer.Get(), 0), static_cast<DWORD>(WAIT_OBJECT_0));
     ReleaseSemaphore(printer.Get(), 1, nullptr);
+}
+
+TEST(EcuReportBoxTest, ReportGoesThroughTheModalSeam)
+{
+    std::vector<std::wstring> texts;
+    const ModalAnswerer previousAnswerer = SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        texts.push_back(box.text);
+        return IDOK;
+    });
+    const EcuReportBox previousBox = SetEcuReportBox({});
+    InstallEcuReportBox();
+    EXPECT_EQ(CEcuCommException(-24, L"p", L"f").Report(), IDOK);
+    SetEcuReportBox(previousBox);
+    SetModalAnswerer(previousAnswerer);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0], L"ErrorCode : -24\nWhat : NO PULSE FOUND\nFunction : \n  f\nParameter : \n  p");
 }
 
 }  // namespace
