@@ -297,10 +297,10 @@ int CCommWithEcu::VoltageHighLowTime(uint16_t uiVoltageKeepTime, uint16_t uiOver
 
 int CCommWithEcu::ProtocolSet(int16_t iProtocolWay, const CFilterOrLengthRecognise* pFilterOrLengthRecognise)
 {
+    m_mode = kModeNormal;
     const auto message = ProtocolSetMessage(iProtocolWay, pFilterOrLengthRecognise);
     if (!message)
         return kProtocolRefused;
-    m_mode = kModeNormal;
     if (Collect(*message, {kBatchStatusReply, 0}))
         return 0;
     if (!Exchange(*message, kBufferSize, Clear::kHead))
