@@ -11,6 +11,7 @@
 #include "AboutDlg.h"
 #include "ConfigStore.h"
 #include "DirectoryTree.h"
+#include "EcuReportBox.h"
 #include "FontChoice.h"
 #include "MainFrame.h"
 #include "PopMsgDlg.h"
@@ -122,6 +123,7 @@ bool CDisplayApp::InitInstance()
     CreateFonts();
     LoadTexts();
     InstallVehicleDataServices();
+    InstallEcuReportBox();
     ResSetDisplayMode(1);
     SetRegistryKey(L"Morvaks");
     SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, L"hSemaphore"));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 
 #include "ByteFields.h"
@@ -62,6 +63,14 @@ double ReadVersion(const uint8_t* digits)
 }  // namespace
 
 std::wstring DbHeaderErrorText(int code) { return L"DB Information Error, Error Code:" + std::to_wstring(code); }
+
+bool CDbFile::OpenPart(int part)
+{
+    static constexpr const wchar_t* kParts[] = {L"_CMD.DB"};
+    if (part < 0 || part >= static_cast<int>(std::size(kParts)))
+        return false;
+    return Open(kParts[part]);
+}
 
 bool CDbFile::Open(const std::wstring& name)
 {

@@ -53,6 +53,9 @@ public:
     // file cannot be opened; false after showing "DB Information Error, Error Code:%d" when the
     // header is refused. A file that was open is released first.
     bool Open(const std::wstring& name);
+    // Opens a database of the vehicle's set by its number: 0 is the command database "_CMD.DB".
+    // False for a number the set does not have.
+    bool OpenPart(int part);
     // The record's items in file order; an empty list when the key is absent or a read comes short.
     std::vector<ByteString> ReadRecord(const ByteString& key);
 

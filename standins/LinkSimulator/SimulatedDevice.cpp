@@ -128,6 +128,10 @@ bool ApplySimulatorOption(SIMULATOR_SETTINGS& settings, std::string_view name, s
         settings.programs[slot] = id;
         return true;
     }
+    if (name == "command-status")
+        return ParseNumber(value, settings.commandStatus);
+    if (name == "pin-level")
+        return ParseNumber(value, settings.pinLevel);
     return false;
 }
 
@@ -291,9 +295,50 @@ std::optional<std::vector<uint8_t>> CSimulatedDevice::Answer(std::span<const uin
         return std::vector<uint8_t>{0x00};
     }
     if (is({0x01}) || is({0x02}))
-        return std::vector<uint8_t>{0x00, 0x00};  // command messages: status "done", nothing more
+        return CommandAnswer(request);
     Log("unknown " + HexText(request));
     return std::nullopt;
+}
+
+std::vector<uint8_t> CSimulatedDevice::CommandAnswer(std::span<const uint8_t> request) const
+{
+    const auto status = static_cast<uint8_t>(m_settings.commandStatus);
+    if (status != 0 || request[0] != 0x02 || request.size() < 2)
+        return {0x00, status};
+    switch (request[1]) {
+    case 0x06:  // pin status
+        return {0x00, 0x00, m_settings.pinLevel};
+    case 0x05:  // flash code: two digits
+        return {0x00, 0x02, 0x01, 0x07};
+    case 0x04:  // address code entered: the synchronisation byte and the two key bytes
+        return {0x00, 0x03, 0x01, 0x55, 0x01, 0x01, 0x01, 0x8A};
+    case 0x09:  // entered by the other manner: one two-byte frame
+        return {0x00, 0x01, 0x02, 0x0F, 0x01};
+    case 0x0B:  // quick flash: one frame
+        return {0x00, 0x01, 0x02, 0x12, 0x34};
+    case 0x08: {
+        // Every piece sent is answered by one frame: its first byte + 0x40 (a positive answer),
+        // then the rest of it.
+        std::vector<uint8_t> reply = {0x00, 0x01, 0x00};
+        size_t position = 4;
+        uint8_t count = 0;
+        for (uint8_t piece = 0; request.size() > 3 && piece < request[3] && position < request.size(); ++piece) {
+            const size_t length = request[position];
+            if (length == 0 || length >= 0xFF || position + 1 + length >= request.size())
+                break;
+            reply.push_back(static_cast<uint8_t>(length));
+            reply.push_back(static_cast<uint8_t>(request[position + 1] + 0x40));
+            reply.insert(reply.end(), request.begin() + static_cast<std::ptrdiff_t>(position + 2),
+                         request.begin() + static_cast<std::ptrdiff_t>(position + 1 + length));
+            position += length + 2;
+            ++count;
+        }
+        reply[2] = count;
+        return reply;
+    }
+    default:  // status "done", nothing more
+        return {0x00, 0x00};
+    }
 }
 
 std::optional<std::vector<uint8_t>> CSimulatedDevice::LoadChunk(uint8_t page, uint32_t offset,

@@ -42,10 +42,12 @@ struct SIMULATOR_SETTINGS {
     uint16_t hardwareVersion = 0x0312;  // four 4-bit digits
     std::string serialNumber = "NH20240017";
     std::map<uint8_t, uint32_t> programs;  // slot -> program id, held before any download
+    int8_t commandStatus = 0;  // the status of every control-unit command; non-zero: an error code
+    uint8_t pinLevel = 1;      // what a pin status query reads
 };
 
 // One option by name, as on the command line ("fault", "delay", "wait-gap", "wait-count", "version",
-// "hardware", "serial", "program" as slot:id). False for an unknown name or a bad value.
+// "hardware", "serial", "program" as slot:id, "command-status", "pin-level"). False for an unknown name or a bad value.
 bool ApplySimulatorOption(SIMULATOR_SETTINGS& settings, std::string_view name, std::string_view value);
 // Lines "name value" of a control file; blank lines and lines starting with '#' are skipped.
 // False at the first bad line, which `error` then names.
@@ -87,6 +89,8 @@ public:
 
 private:
     std::optional<std::vector<uint8_t>> Answer(std::span<const uint8_t> request);
+    // Control-unit commands (groups 01 and 02): a status, or frames "received" from the unit.
+    std::vector<uint8_t> CommandAnswer(std::span<const uint8_t> request) const;
     std::optional<std::vector<uint8_t>> LoadChunk(uint8_t page, uint32_t offset, std::span<const uint8_t> chunk);
     std::vector<SIM_DELIVERY> Misbehave(uint8_t counter, const std::vector<uint8_t>& reply) const;
     void Log(const std::string& line) const;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "LinkReadCases.h"
+#include "LinkProgramFolder.h"
 #include "LinkTransport.h"
 #include "ProcessValues.h"
 #include "SimulatorRun.h"
@@ -41,11 +42,7 @@ class LinkSimulatorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        fs::create_directories(program);
-        fs::copy_file(BuildProgramFolder() / "Link.dll", program / "Link.dll");
-        ResSetAppDir(program.wstring() + L"\\");
-        ResSetRunModeFlag(L"0");
-        LinkForgetFirstOpenForTest();
+        PrepareLinkProgramFolder(program);
         ASSERT_TRUE(simulator.WaitUntilListening());
     }
     void TearDown() override { ResSetRunModeFlag(L"0"); }

@@ -56,6 +56,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, SimulatedDeviceRequestTest, ::testing::Values(
     RequestCase{"program_query_of_an_empty_device", {0x00, 0x02, 0xFF}, Bytes{0x00}},
     RequestCase{"maker_group", {0x05, 0x01, 0x00, 0x06}, Bytes{0x00}},
     RequestCase{"command_message", {0x01, 0x02, 0x03}, Bytes{0x00, 0x00}},
+    RequestCase{"pin_status", {0x02, 0x06, 0x01, 0x0F}, Bytes{0x00, 0x00, 0x01}},
+    RequestCase{"frames_answered_piece_by_piece", {0x02, 0x08, 0x00, 0x02, 0x02, 0x10, 0x01, 0x05, 0x01, 0x3E, 0x05},
+                Bytes{0x00, 0x01, 0x02, 0x02, 0x50, 0x01, 0x01, 0x7E}},
+    RequestCase{"frames_with_a_piece_past_the_end", {0x02, 0x08, 0x00, 0x02, 0x09, 0x10}, Bytes{0x00, 0x01, 0x00}},
     RequestCase{"chunk", Chunk(8, 0, {0xAA, 0xBB}), Bytes{0x00, 0x08, 0x08}},
     RequestCase{"chunk_with_a_wrong_length", Chunk(8, 0, {0xAA, 0xBB}, 1), Bytes{0xFF}},
     RequestCase{"chunk_beyond_any_image", Chunk(8, 1 << 20, {0xAA}), Bytes{0xFF}},
@@ -168,6 +172,16 @@ TEST(SimulatorControlTest, ReadsLinesAndNamesTheFirstBadOne)
     EXPECT_FALSE(ApplySimulatorControl(settings, "serial X\nwait-gap soon\nfault none\n", &error));
     EXPECT_EQ(error, "wait-gap soon");
     EXPECT_EQ(settings.serialNumber, "X");
+}
+
+TEST(SimulatedDeviceCommandTest, CommandStatusAnswersEveryCommand)
+{
+    CSimulatedDevice device;
+    ASSERT_TRUE(ApplySimulatorControl(device.Settings(), "command-status -3\npin-level 0\n"));
+    EXPECT_EQ(ReplyData(device, 3, {0x02, 0x04, 0x33}), (Bytes{0x00, 0xFD}));
+    EXPECT_EQ(ReplyData(device, 4, {0x01, 0x03}), (Bytes{0x00, 0xFD}));
+    ASSERT_TRUE(ApplySimulatorControl(device.Settings(), "command-status 0\n"));
+    EXPECT_EQ(ReplyData(device, 5, {0x02, 0x06, 0x00, 0x02}), (Bytes{0x00, 0x00, 0x00}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "ConfigStore.h"
 #include "DeviceInfoPage.h"
+#include "LinkProgramFolder.h"
 #include "LinkTransport.h"
 #include "ProcessValues.h"
 #include "SimulatorRun.h"
@@ -25,12 +26,8 @@ class DeviceInfoPageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        fs::create_directories(program);
-        fs::copy_file(BuildProgramFolder() / "Link.dll", program / "Link.dll");
-        ResSetAppDir(program.wstring() + L"\\");
-        ResSetRunModeFlag(L"0");
+        PrepareLinkProgramFolder(program);
         SetGlobalFloat2(6.3f);
-        LinkForgetFirstOpenForTest();
         page.SetPause([](unsigned) {});
         UseConfig(kFreshConfig);
     }
