@@ -77,6 +77,7 @@ void CRdsView::SetupButtons()
     SetKeyEnabled(kChannelKey, false);
     SetButtonState(3004, false);
     UpdateNavButtons();
+    SetButtonState(3005, true);  // the base's refresh turns Print off; this screen prints
 }
 
 void CRdsView::ResetScreen()
