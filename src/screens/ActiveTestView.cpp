@@ -84,10 +84,8 @@ void CActiveTestView::ShowRequest()
     ShowTitleOnBar();
     LayOutView();
     m_firstShow = false;
-    if (m_keyMode) {
+    if (m_keyMode)
         SendAnswer();
-        m_nKey = active_test::kKeyNone;
-    }
 }
 
 void CActiveTestView::ClearRowLists()
@@ -321,6 +319,7 @@ void CActiveTestView::SendAnswer()
     if (const auto block = AnswerBlock())
         WriteActiveTestAnswer(*block, static_cast<uint8_t>(m_nKey), std::nullopt);
     HandTurnBack();
+    m_nKey = active_test::kKeyNone;  // a key goes with one answer: the next one must not repeat the test
 }
 
 void CActiveTestView::OnTestButton(int commandId)

@@ -131,9 +131,15 @@ TEST_F(ActiveTestViewTest, AnswerModeWaitsForAButtonOrARow)
     EXPECT_EQ(TakeAnswer(8), "\0\x05\x1E\xFF\xFF"s + static_cast<char>(block[5]) + "\0\x03"s);
     ReturnTurn();
 
+    frame->SendMsg(WM_COMMAND, 3018);
+    SendIdRows(0xFF, Buttons({{"Go", 0}, {"Halt", 0}}), 2, {{Id(1), "1"}});
+    frame->SendMsg(WM_COMMAND, 3018);
+    EXPECT_EQ(TakeAnswer(5), "\0\x05\x1E\xFF\x01"s);
+    ReturnTurn();
     SendIdRows(0x00, Buttons({{"Go", 0}, {"Halt", 0}}), 2, {{Id(1), "1"}});
     EXPECT_TRUE(Screen().KeyMode()) << "the mode follows each request";
-    EXPECT_TRUE(TokenFree());
+    EXPECT_EQ(TakeAnswer(5), "\0\x05\x1E\x00\xFF"s) << "the answered button is not sent again";
+    ReturnTurn();
 }
 
 TEST_F(ActiveTestViewTest, TheTextFormWithHelpAndMoreThan32Records)
