@@ -17,14 +17,6 @@ constexpr uint8_t kAnswerLength = 5;
 constexpr size_t kKeyOffset = 4;
 constexpr size_t kRowOffset = 6;
 
-RDS_ID ReadId(const CRequestReader& reader, size_t& offset)
-{
-    RDS_ID id = {};
-    for (uint8_t& byte : id)
-        byte = reader.U8(offset++);
-    return id;
-}
-
 ACTIVE_TEST_BUTTON ReadButton(const CRequestReader& reader, size_t offset)
 {
     std::string caption;
@@ -62,22 +54,6 @@ void ReadColumnLayout(const CRequestReader& reader, ACTIVE_TEST_REQUEST& request
     }
 }
 
-ACTIVE_TEST_ROW ReadRow(const CRequestReader& reader, const ACTIVE_TEST_REQUEST& request, size_t& offset)
-{
-    ACTIVE_TEST_ROW row;
-    if (request.textForm) {
-        row.name = reader.Text(offset);
-        row.value = reader.Text(offset);
-        row.unit = reader.Text(offset);
-        return row;
-    }
-    row.id = ReadId(reader, offset);
-    if (request.rowLayout == 1)
-        row.second = ReadId(reader, offset);
-    row.value = reader.Text(offset);
-    return row;
-}
-
 }  // namespace
 
 ACTIVE_TEST_REQUEST ParseActiveTestRequest(ExchangeBlock block)
@@ -99,7 +75,7 @@ ACTIVE_TEST_REQUEST ParseActiveTestRequest(ExchangeBlock block)
     if (!request.textForm && request.rowLayout > 1)
         return request;
     for (size_t i = 0; i < rowCount && offset < exchange::kMailboxOffset; ++i)
-        request.rows.push_back(ReadRow(reader, request, offset));
+        request.rows.push_back(ReadRdsItem(reader, request.textForm, request.rowLayout, offset));
     request.helpText = reader.Text(offset);
     return request;
 }

@@ -25,13 +25,8 @@ struct ACTIVE_TEST_BUTTON {
     bool enabled = true;
 };
 
-struct ACTIVE_TEST_ROW {
-    RDS_ID id = {};      // id form
-    RDS_ID second = {};  // id form, row layout 1
-    std::string name;    // text form
-    std::string value;
-    std::string unit;    // text form
-};
+// A row is read as a live-data item is: name, value and unit, or an id (and second field) and value.
+using ACTIVE_TEST_ROW = RDS_ITEM;
 
 struct ACTIVE_TEST_REQUEST {
     uint8_t option = 0;
