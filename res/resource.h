@@ -82,6 +82,9 @@
 
 // The progress screen (form 165).
 #define IDC_BAR_PROGRESS        1013
+
+// The actuator-test screen (form 166).
+#define IDC_ACTIVETEST_EDIT     1040
 #define IDC_POPMSG_YES          9003
 #define IDC_POPMSG_NO           9004
 #define IDC_SOFTROW_NEXT        9001

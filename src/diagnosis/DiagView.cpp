@@ -1,5 +1,6 @@
 #include "DiagView.h"
 
+#include "DiagResultPrinter.h"
 #include "MainFrame.h"
 #include "ProcessValues.h"
 #include "SharedFonts.h"
@@ -116,4 +117,18 @@ bool CDiagView::OnPaint()
     if (m_pMultiCtrl)
         m_pMultiCtrl->Redraw(1);
     return true;
+}
+
+void CDiagView::PrintTable(const std::wstring& title)
+{
+    if (!m_pMultiCtrl || !TakePrintLock())
+        return;
+    {
+        CDiagResultPrinter printer;
+        printer.SetTitle(title);
+        printer.SetTable(m_pMultiCtrl.get());
+        if (printer.SetupPrinter())
+            printer.PrintDocument();
+    }
+    GivePrintLockBack();
 }

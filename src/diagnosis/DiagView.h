@@ -45,6 +45,8 @@ protected:
     std::optional<ExchangeBlock> AnswerBlock() const;
     // The request being served (also after the turn went back, for reading).
     std::optional<ExchangeBlock> RequestBlock() const;
+    // Prints the screen's table under `title`, holding the print lock for the job.
+    void PrintTable(const std::wstring& title);
 
     bool OnPaint() override;
 

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "DbFile.h"
-#include "DiagResultPrinter.h"
 #include "MainFrame.h"
 #include "ProcessValues.h"
 #include "StringResources.h"
@@ -284,14 +283,5 @@ bool CDtcView::OnLButtonDown(UINT keys, POINT point)
 
 void CDtcView::OnPrint()
 {
-    if (!m_pMultiCtrl || !TakePrintLock())
-        return;
-    {
-        CDiagResultPrinter printer;
-        printer.SetTitle(L"DTC");
-        printer.SetTable(m_pMultiCtrl.get());
-        if (printer.SetupPrinter())
-            printer.PrintDocument();
-    }
-    GivePrintLockBack();
+    PrintTable(L"DTC");
 }

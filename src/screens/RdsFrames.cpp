@@ -27,23 +27,23 @@ RDS_ID ReadId(const CRequestReader& reader, size_t& offset)
     return id;
 }
 
-RDS_ITEM ReadItem(const CRequestReader& reader, const RDS_REQUEST& request, size_t& offset)
+}  // namespace
+
+RDS_ITEM ReadRdsItem(const CRequestReader& reader, bool textForm, uint8_t idLayout, size_t& offset)
 {
     RDS_ITEM item;
-    if (request.textForm) {
+    if (textForm) {
         item.name = reader.Text(offset);
         item.value = reader.Text(offset);
         item.unit = reader.Text(offset);
         return item;
     }
     item.id = ReadId(reader, offset);
-    if (request.idLayout == 1)
+    if (idLayout == 1)
         item.second = ReadId(reader, offset);
     item.value = reader.Text(offset);
     return item;
 }
-
-}  // namespace
 
 size_t RdsAbsoluteItem(const RDS_REQUEST& request, size_t index)
 {
@@ -73,7 +73,7 @@ RDS_REQUEST ParseRdsRequest(ExchangeBlock block)
     for (size_t i = 0; i < request.itemCount && offset < exchange::kMailboxOffset; ++i) {
         if (RdsAbsoluteItem(request, i) >= rds::kMaxItems)
             break;
-        request.items.push_back(ReadItem(reader, request, offset));
+        request.items.push_back(ReadRdsItem(reader, request.textForm, request.idLayout, offset));
     }
     return request;
 }

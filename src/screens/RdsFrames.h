@@ -47,6 +47,12 @@ struct RDS_REQUEST {
     std::vector<RDS_ITEM> items;  // ending at the frame area and at absolute item 300
 };
 
+class CRequestReader;
+
+// Reads one item at `offset` and moves past it: name, value and unit in the text form; an id, the
+// second field for id layout 1, and the value in the id form. The actuator-test rows share it.
+RDS_ITEM ReadRdsItem(const CRequestReader& reader, bool textForm, uint8_t idLayout, size_t& offset);
+
 // Reads a live-data request. Items are taken while their absolute number stays below 300 and their
 // bytes lie in the frame area; in the id form an id layout other than 0 and 1 takes no items.
 RDS_REQUEST ParseRdsRequest(ExchangeBlock block);

@@ -41,6 +41,7 @@ RDS_ITEM_NAMES NameRdsItem(CDbFile& texts, const RDS_ITEM& item, uint8_t idLayou
     const std::vector<ByteString> record = texts.ReadRecord(Key(item.id));
     const bool found = IsFound(record);
     RDS_ITEM_NAMES names;
+    names.found = found;
     names.name = found ? FieldText(record[0], kNameBytes) : kUnknown;
     if (idLayout == 0) {
         names.unit = !found ? kUnknown : record.size() > 1 ? FieldText(record[1], kUnitBytes) : "";

@@ -11,6 +11,7 @@
 struct RDS_ITEM_NAMES {
     std::string name;
     std::string unit;
+    bool found = false;  // the database holds the item
 };
 
 // Whether a database name names a packed database: at least five characters ending in ".dat".

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kRowsPerPage = 20;
-constexpr int kRecordTimer = 10;
+constexpr UINT_PTR kRecordTimer = CRdsView::kRecordTimer;
 constexpr int kRecordKey = 3021;
 constexpr int kWaveKey = 3010;
 constexpr int kChannelKey = 3008;
@@ -58,6 +58,9 @@ std::wstring TextOr(uint32_t id, const wchar_t* english)
 
 void CRdsView::OnShowView()
 {
+    // A recording left running when another screen came in front is filed, not dropped.
+    if (IsRecording())
+        StopRecording();
     CDiagView::OnShowView();
     SetupButtons();
     ResetScreen();
@@ -74,8 +77,8 @@ void CRdsView::SetupButtons()
     }
     SetKeyEnabled(kChannelKey, false);
     SetButtonState(3004, false);
-    m_recording = false;
     UpdateNavButtons();
+    SetButtonState(3005, true);  // the base's refresh turns Print off; this screen prints
 }
 
 void CRdsView::ResetScreen()
@@ -85,7 +88,6 @@ void CRdsView::ResetScreen()
     m_stackRows[0] = 0;
     m_groupEnd = false;
     m_pagingInProgress = false;
-    m_recording = false;
     m_stackDepth = 0;
     ForgetItems();
     m_unnamedIds.clear();
@@ -137,6 +139,7 @@ void CRdsView::ParseRequest(bool redrawTitle)
     if (!block || !m_pMultiCtrl)
         return;
     const RDS_REQUEST request = ParseRdsRequest(*block);
+    m_sampleRow.clear();
     m_pagingMode = request.pagingMode;
     m_mode = request.mode;
     m_idLayout = request.idLayout;
@@ -223,7 +226,8 @@ void CRdsView::NoteSample(size_t graphRow, const std::string& value, bool update
     }
     if (updateAvailability)
         record->graphUnavailable = CMultiCtrl::ParseSampleValue(value.c_str()) == -1 ? 1 : 0;
-    // A recording would take the value text here, once recording exists.
+    if (IsRecording())
+        m_sampleRow.push_back(Wide(value));
 }
 
 void CRdsView::UpdateValues(const RDS_REQUEST& request)
@@ -242,6 +246,8 @@ void CRdsView::UpdateValues(const RDS_REQUEST& request)
         if (m_groupEnd)
             return;
     }
+    if (IsRecording() && !HandSampleRow())
+        StopRecording();  // full: filed as by the Stop key
 }
 
 void CRdsView::ResizeEngine(int rows)
@@ -290,6 +296,8 @@ void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
         engine.SetCellText(row, 2, ConvertUnitName(unit).c_str(), -1);
     }
     m_stackRows[static_cast<size_t>(m_stackDepth)] = std::min<uint16_t>(request.itemCount, kRowsPerPage);
+    if (IsRecording())
+        HandSampleRow();  // a row the new list cannot give is dropped; the recording goes on
 }
 
 void CRdsView::RebuildFromTexts(const RDS_REQUEST& request)
@@ -317,6 +325,8 @@ void CRdsView::RebuildFromTexts(const RDS_REQUEST& request)
             engine.SetCellText(row, 2, ConvertUnitName(unit).c_str(), -1);
         }
     }
+    if (IsRecording() && !HandSampleRow())
+        StopRecording();
 }
 
 void CRdsView::FinishDrawing()
@@ -327,7 +337,7 @@ void CRdsView::FinishDrawing()
     engine.SetRecount(true);
     engine.DrawGraph(1, -1);
     const CMainFrame* frame = CMainFrame::Instance();
-    if (frame && frame->CurrentViewId() == kViewId && !m_recording && !m_pagingInProgress)
+    if (frame && frame->CurrentViewId() == kViewId && !IsRecording() && !m_pagingInProgress)
         UpdatePageKeys();
     m_pagingInProgress = false;
 }
@@ -438,6 +448,9 @@ void CRdsView::ClearGraphRows()
 
 void CRdsView::OnBack()
 {
+    // Back is disabled while recording, but an empty list leaves too: what was recorded is filed.
+    if (IsRecording())
+        StopRecording();
     CFormViewEx::OnBack();
     m_nKey = rds::kKeyLeave;
     m_stackDepth = 0;
@@ -528,12 +541,7 @@ void CRdsView::OnPageUp()
 
 void CRdsView::OnPrint()
 {
-    // Printed through the table printer ("Live Data" and this screen's table) once it exists.
-}
-
-void CRdsView::OnRecord()
-{
-    // Starts or stops a recording of at most four items once recording exists.
+    PrintTable(L"Live Data");
 }
 
 void CRdsView::OnPlay()
@@ -545,6 +553,8 @@ void CRdsView::OnPlay()
 
 void CRdsView::OnExitDiagnosis()
 {
+    if (IsRecording())
+        StopRecording();  // Home ends the diagnosis, not what was recorded
     if (m_pMultiCtrl)
         m_pMultiCtrl->ClearSamples();
     ForgetItems();

@@ -7,15 +7,22 @@
 // The frame hands every live-data request to this screen, also while the recording list or the
 // replay is in front: the screen then answers without being shown.
 #include <array>
+#include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "DSRecord.h"
 #include "DiagView.h"
 #include "RdsFrames.h"
 
 class CRdsView : public CDiagView {
 public:
     static constexpr int kViewId = 161;
+    static constexpr UINT_PTR kRecordTimer = 10;
+    // A recording is bounded: it stops and is filed by itself after two minutes.
+    static constexpr UINT kRecordingMs = 120000;
+    static constexpr int kMaxRecordedItems = 4;
     CRdsView() : CDiagView(kViewId) {}
 
     void OnShowView() override;
@@ -46,9 +53,11 @@ public:
     uint16_t PageBase() const { return m_pageBase; }
     const std::vector<std::wstring>& ItemNames() const { return m_names; }
     const std::vector<std::wstring>& ItemUnits() const { return m_units; }
+    bool IsRecording() const { return m_pRecording != nullptr; }
 
 protected:
     bool OnLButtonDown(UINT keys, POINT point) override;
+    bool OnTimer(UINT_PTR id) override;
     bool OnCommand(int id, int code, HWND control) override;
 
 private:
@@ -73,6 +82,12 @@ private:
     RDS_ANSWER MakeAnswer();
     void AfterLeave();
     void ResizeEngine(int rows);
+    void StartRecording();
+    void StopRecording();
+    void SaveRecording();
+    void SetRecordingKeys(bool recording);
+    // Hands the values this request collected to the recording; false when it refused them.
+    bool HandSampleRow();
 
     uint8_t m_mode = 0;
     uint8_t m_idLayout = 0;
@@ -90,7 +105,9 @@ private:
     std::vector<std::wstring> m_names;
     std::vector<std::wstring> m_units;
     std::vector<RDS_ID> m_unnamedIds;  // the list whose database could not be opened
-    bool m_recording = false;  // a recording never starts yet: the Record key does nothing
+    std::unique_ptr<CDSRecord> m_pRecording;  // present while a recording runs
+    std::time_t m_recordingStart = 0;
+    std::vector<std::wstring> m_sampleRow;  // the values of the request being parsed, in item order
     bool m_rebuildForced = false;
     bool m_groupEnd = false;
     bool m_pagingInProgress = false;

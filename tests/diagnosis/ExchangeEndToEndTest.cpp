@@ -326,4 +326,59 @@ TEST_F(ExchangeEndToEndTest, LiveDataIsAnsweredAtOnceUntilTheUserLeaves)
     EXPECT_TRUE(ExchangeTokenCountIsOne());
 }
 
+
+TEST_F(ExchangeEndToEndTest, LiveDataIsRecordedIntoPlayback)
+{
+    RunMaker("start DEMO 3.25 1.0\n"
+             "raw " + LiveDataFrame(3) + "\n"
+             "repeat-until 4 0B 100000\n"
+             "end\n");
+    ASSERT_TRUE(WaitForRequest("raw"));
+    ASSERT_TRUE(shell.WaitForView(161));
+    SendMessageW(ActiveView(), WM_COMMAND, 3021, 0);  // Record
+    SendMessageW(ActiveView(), WM_COMMAND, 3021, 0);  // Stop: filed
+    SendMessageW(ActiveView(), WM_COMMAND, 3001, 0);  // Back
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    const std::string index = ReadFileBytes(folder / "Playback" / "EDSRecorder.0000");
+    ASSERT_EQ(index.size(), 1024u) << "one index entry";
+    std::wstring name;
+    for (size_t i = 896; i + 1 < index.size() && index[i] != 0; i += 2)
+        name += static_cast<wchar_t>(static_cast<unsigned char>(index[i]));
+    ASSERT_FALSE(name.empty());
+    const std::string recording = ReadFileBytes(folder / "Playback" / name);
+    EXPECT_EQ(recording.substr(0, 4), std::string("\x03\0\0\0", 4)) << "three items";
+    EXPECT_NE(recording.find("Item 2"), std::string::npos);
+}
+
+// An actuator test: the same two buttons and one row, waiting for the user (option FF) or answered
+// at once (option 00).
+std::string ActuatorFrame(const char* option)
+{
+    return std::string("raw 00 22 1E ") + option +
+           " 00 02 54 00 4F 6E 00 00 00 00 00 4F 66 66 00 00 00 00 00 00 00 01 01 00 00 00 00 01 31 00 00";
+}
+
+TEST_F(ExchangeEndToEndTest, ActuatorTestButtonsAnswerOrTravelThroughTheMailbox)
+{
+    RunMaker("start DEMO 3.25 1.0\n" + ActuatorFrame("FF") + "\n"
+             "expect 0 00 05\n"
+             "expect 4 01\n" + ActuatorFrame("00") + "\n"
+             "expect 4 FF\n"
+             "question Press\n"
+             "expect-key 1\n"
+             "end\n");
+    ASSERT_TRUE(WaitForRequest("raw 00 22 1E FF"));
+    ASSERT_TRUE(shell.WaitForView(166));
+    SendMessageW(ActiveView(), WM_COMMAND, 3018, 0);  // the second button answers its index
+    ASSERT_TRUE(WaitForRequest("question"));
+    SendMessageW(ActiveView(), WM_COMMAND, 3017, 0);  // key mode: key 1 through the mailbox
+    AnswerNextBox(true);
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ActiveTestFrames.h"
 #include "ExchangeFrames.h"
 #include "MenuFrames.h"
 #include "MultSelectFrames.h"
@@ -21,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     PreselectedRows(ParseMultiSelectRequest(block));
     ParseStatusListRequest(block);
     ParseRdsRequest(block);
+    ParseActiveTestRequest(block);
     ParseDatabaseVersion(block);
     ClassifyCommand(block[2]);
     return 0;

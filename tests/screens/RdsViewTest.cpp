@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include <filesystem>
+
 #include "../frame/FrameFixture.h"
+#include "DSRecorderInfoMgr.h"
 #include "DataResWriter.h"
 #include "DbFileWriter.h"
 #include "ExchangeBuffer.h"
@@ -15,6 +18,8 @@
 #include "SharedHandles.h"
 #include "UnitConversion.h"
 #include "VehicleDataWin.h"
+#include "MetafileCapture.h"
+#include "ModalSeam.h"
 
 using namespace std::string_literals;
 
@@ -322,6 +327,141 @@ TEST_F(RdsViewTest, InGroupModeThePageKeysAskForTheNeighbouringGroups)
     Screen().OnChannel();
     SendIds({{Id(3), "8"}, {Id(1), "9"}}, "", 1);
     EXPECT_EQ(Answer(5), "\0\x05\x14\x00\x0C"s);
+}
+
+
+// Recording: the program folder is a temporary one, so "Playback\" is the test's own.
+class RdsRecordTest : public RdsViewTest {
+protected:
+    void SetUp() override
+    {
+        RdsViewTest::SetUp();
+        previousAppDir = ResGetAppDir();
+        ResSetAppDir(program.Path().wstring() + L"\\");
+        ResSetMakerName(L"Alder");
+    }
+    void TearDown() override
+    {
+        SetModalAnswerer({});
+        SetPrintSinkFactory({});
+        ResSetAppDir(previousAppDir);
+        ResSetMakerName(L"");
+        RdsViewTest::TearDown();
+    }
+    void SendItems(int count, int value)
+    {
+        std::vector<TEXT_ITEM> items;
+        for (int i = 0; i < count; ++i)
+            items.push_back({"Item " + std::to_string(i), std::to_string(value + i), "km/h"});
+        SendTexts(items);
+    }
+    std::vector<_stuDSRecorderInfo> Index()
+    {
+        CDSRecorderInfoMgr index(program.Path());
+        std::vector<_stuDSRecorderInfo> records(static_cast<size_t>(index.GetCount()));
+        for (int i = 0; i < index.GetCount(); ++i)
+            index.GetRecordInfo(i, records[static_cast<size_t>(i)]);
+        return records;
+    }
+    void Record() { frame->SendMsg(WM_COMMAND, 3021); }
+
+    CTempFolder program;
+    std::wstring previousAppDir;
+};
+
+TEST_F(RdsRecordTest, FourItemsAreRecordedAndFiledWithTheirIndexEntry)
+{
+    SendItems(4, 10);
+    Record();
+    ASSERT_TRUE(Screen().IsRecording());
+    EXPECT_EQ(frame->ButtonBar().GetButton(3021)->GetText(), L"Stop");
+    EXPECT_FALSE(frame->View(161)->IsCommandEnabled(3001)) << "Back waits for the recording to end";
+    EXPECT_FALSE(frame->View(161)->IsCommandEnabled(3005));
+    EXPECT_FALSE(frame->ButtonBar().GetButton(3009)->IsEnabled());
+    SendItems(4, 20);
+    SendItems(4, 30);
+    Record();
+    EXPECT_FALSE(Screen().IsRecording());
+    EXPECT_EQ(frame->ButtonBar().GetButton(3021)->GetText(), L"Record");
+    EXPECT_TRUE(frame->View(161)->IsCommandEnabled(3001));
+    EXPECT_TRUE(frame->ButtonBar().GetButton(3009)->IsEnabled());
+
+    const auto index = Index();
+    ASSERT_EQ(index.size(), 1u);
+    EXPECT_EQ(index[0].GetLanguage(), L"EN");
+    EXPECT_EQ(index[0].GetMaker(), L"Alder");
+    const std::wstring name = index[0].GetFileName();
+    EXPECT_EQ(name.substr(0, 5), L"Alder");
+    EXPECT_EQ(name.size(), 5u + 14u) << "maker and start time";
+    CDSRecord recording;
+    ASSERT_EQ(recording.LoadFromFile(program.Path() / "Playback" / name), 1) << "the entry names the file";
+    EXPECT_EQ(recording.GetItemCount(), 4);
+    EXPECT_EQ(std::wstring(recording.GetItemName(3)), L"Item 3");
+    ASSERT_EQ(recording.GetRowCount(), 2);
+    EXPECT_EQ(std::wstring(recording.GetSample(0, 0)), L"20");
+    EXPECT_EQ(std::wstring(recording.GetSample(1, 3)), L"33");
+}
+
+TEST_F(RdsRecordTest, FiveItemsAreTooManyAndYesLeavesTheList)
+{
+    SendItems(5, 1);
+    std::vector<std::wstring> asked;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        asked.push_back(box.text);
+        return IDOK;
+    });
+    Record();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find(L"Too many items to record"), std::wstring::npos);
+    EXPECT_FALSE(Screen().IsRecording());
+    EXPECT_EQ(Screen().PendingKey(), 11) << "Yes goes back to the list";
+    EXPECT_TRUE(Index().empty());
+}
+
+TEST_F(RdsRecordTest, TheTimerStopsAndFilesARecordingLeftRunning)
+{
+    SendItems(2, 1);
+    Record();
+    SendItems(2, 2);
+    Screen().SendMsg(WM_TIMER, CRdsView::kRecordTimer, 0);
+    EXPECT_FALSE(Screen().IsRecording());
+    ASSERT_EQ(Index().size(), 1u);
+    Screen().SendMsg(WM_TIMER, CRdsView::kRecordTimer, 0);
+    EXPECT_FALSE(Screen().IsRecording()) << "a stale timer never starts a recording";
+}
+
+TEST_F(RdsRecordTest, HomeAndAnEmptyListFileWhatWasRecorded)
+{
+    SendItems(1, 1);
+    Record();
+    SendItems(1, 2);
+    SendIds({});  // the diagnostic program leaves the list
+    EXPECT_FALSE(Screen().IsRecording());
+    EXPECT_EQ(Index().size(), 1u);
+
+    SendItems(1, 3);
+    Record();  // within the same second: filed under a name of its own
+
+    SendItems(1, 4);
+    frame->SendMsg(WM_COMMAND, 3007);
+    EXPECT_FALSE(Screen().IsRecording());
+    EXPECT_EQ(Index().size(), 2u);
+}
+
+TEST_F(RdsRecordTest, PrintPutsTheLiveDataTableOnPaper)
+{
+    SendTexts({{"Speed", "100", "km/h"}, {"Load", "20", "%"}});
+    print_test::CMetafileCapture capture;
+    std::wstring documentName;
+    SetModalAnswerer([](const MODAL_BOX& box) -> std::optional<int> { return box.templateId == 1538 ? IDOK : IDCANCEL; });
+    SetPrintSinkFactory([&]() { return std::make_unique<print_test::CCaptureSink>(capture, documentName); });
+    EXPECT_TRUE(frame->View(161)->IsCommandEnabled(3005));
+    frame->SendMsg(WM_COMMAND, 3005);
+    EXPECT_EQ(documentName, L"Live Data");
+    const auto texts = print_test::TextsOf(capture.Finish());
+    for (const wchar_t* expected : {L"Live Data", L"Name", L"Value", L"Unit", L"Speed", L"100", L"Load", L"%"})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+    EXPECT_FALSE(Screen().HoldsPrintLock());
 }
 
 }  // namespace
