@@ -45,19 +45,3 @@ std::optional<size_t> HitMarker(const std::vector<PICTURE_POINT>& markers, PICTU
     }
     return std::nullopt;
 }
-
-bool IsPathInsideFolder(std::wstring_view path)
-{
-    if (path.empty() || path.front() == L'\\' || path.front() == L'/' ||
-        path.find_first_of(std::wstring_view(L":\0", 2)) != std::wstring_view::npos)
-        return false;
-    size_t start = 0;
-    while (start <= path.size()) {
-        const size_t end = std::min(path.find_first_of(L"\\/", start), path.size());
-        const std::wstring_view step = path.substr(start, end - start);
-        if (step == L"." || step == L"..")
-            return false;
-        start = end + 1;
-    }
-    return true;
-}

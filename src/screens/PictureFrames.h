@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ExchangeBuffer.h"
@@ -36,7 +35,3 @@ std::vector<PICTURE_POINT> PlaceMarkers(const std::vector<PICTURE_POINT>& percen
 
 // The first marker within reach of the point, in point order.
 std::optional<size_t> HitMarker(const std::vector<PICTURE_POINT>& markers, PICTURE_POINT point);
-
-// Whether a path taken from a request stays in the folder it is joined to: relative, no drive or
-// stream colon, no "." or ".." step.
-bool IsPathInsideFolder(std::wstring_view path);

@@ -6,6 +6,7 @@
 #include "ProcessValues.h"
 #include "StringResources.h"
 #include "TextConversion.h"
+#include "VehicleDataPaths.h"
 #include "resource.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "ExchangeFrames.h"
 #include "PictureFrames.h"
+#include "VehicleDataPaths.h"
 
 using namespace std::string_literals;
 
