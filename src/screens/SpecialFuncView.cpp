@@ -41,11 +41,17 @@ std::vector<RDS_ID> ButtonKeys(const SPECIAL_FUNC_REQUEST& request)
     return keys;
 }
 
+std::wstring WindowText(HWND control)
+{
+    std::wstring text(static_cast<size_t>(std::max(GetWindowTextLengthW(control), 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// A text set again at every poll would flicker and lose the text area's scroll position.
 void SetTextWhenChanged(HWND control, const std::wstring& text)
 {
-    wchar_t current[512] = {};
-    GetWindowTextW(control, current, static_cast<int>(std::size(current)));
-    if (text != current)
+    if (WindowText(control) != text)
         SetWindowTextW(control, text.c_str());
 }
 
@@ -235,9 +241,7 @@ void CSpecialFuncView::ShowStatusAndBar(const SPECIAL_FUNC_REQUEST& request)
 
 std::wstring CSpecialFuncView::StatusLine() const
 {
-    wchar_t text[512] = {};
-    GetWindowTextW(Item(IDC_SPECIAL_STATUS), text, static_cast<int>(std::size(text)));
-    return text;
+    return WindowText(Item(IDC_SPECIAL_STATUS));
 }
 
 bool CSpecialFuncView::HandlesCommand(int commandId) const
