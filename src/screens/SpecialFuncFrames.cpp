@@ -63,7 +63,7 @@ SPECIAL_FUNC_REQUEST ParseSpecialFuncRequest(ExchangeBlock block)
     const bool bothZero = reader.U8(offset) == 0 && reader.U8(offset + 1) == 0;
     request.text = reader.Text(offset);
     if (bothZero)
-        request.text = "1";
+        request.text.assign(1, '1');
     request.lower = reader.BE16(offset);
     request.upper = reader.BE16(offset + 2);
     request.extra = reader.BE16(offset + 4);
