@@ -85,6 +85,14 @@
 
 // The actuator-test screen (form 166).
 #define IDC_ACTIVETEST_EDIT     1040
+// The special-function screen (form 10046).
+#define IDC_SPECIAL_TEXT        1162
+#define IDC_SPECIAL_STATUS      1038
+#define IDC_SPECIAL_PROGRESS    1039
+
+// The picture screen (form 168).
+#define IDC_PICTURE_AREA        1082
+
 #define IDC_POPMSG_YES          9003
 #define IDC_POPMSG_NO           9004
 #define IDC_SOFTROW_NEXT        9001

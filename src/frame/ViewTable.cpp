@@ -19,7 +19,8 @@ const VIEW_ENTRY kViews[] = {
     {165, A::DiagnosisLessRow, L::Show, true},
     {166, A::DiagnosisLessRowAndHelp, L::Show, true},
     {167, A::Diagnosis, L::Show, false},
-    {168, A::Diagnosis, L::Show, false},  // the picture screen's area is ours to choose
+    // The picture and special-function screens answer through their soft keys, so the row is shown.
+    {168, A::DiagnosisLessRow, L::Show, true},
     {249, A::DiagnosisLessRow, L::Show, true},
     {286, A::WholeClient, L::Unchanged, false},
     {295, A::Wide, L::Hide, false},
@@ -32,7 +33,7 @@ const VIEW_ENTRY kViews[] = {
     {493, A::Wide, L::Hide, false},
     {494, A::Wide, L::Hide, false},
     {505, A::Wide, L::Hide, false},
-    {10046, A::DiagnosisLessRow, L::Show, false},
+    {10046, A::DiagnosisLessRow, L::Show, true},
     {10056, A::DiagnosisLessRow, L::Show, true},
 };
 

@@ -70,7 +70,7 @@ std::optional<uint8_t> CMessageKeys::Setup(uint16_t typeWord)
 
     std::optional<uint8_t> answerAtOnce;
     int nextFree = 0;
-    if (m_boxType == kPollingOk) {
+    if (m_polledOkType && m_boxType == kPollingOk) {
         // The OK key keeps its code between requests of this type: a press arms it for the next
         // one. A code left by a message of another type (its Yes, its Cancel) is not an OK.
         if (previousType != kPollingOk)
@@ -135,7 +135,7 @@ MESSAGE_KEY_PRESS CMessageKeys::Press(size_t index)
 {
     if (index >= kKeyCount || !m_keys[index].shown)
         return {};
-    if (index == 0 && m_boxType == kPollingOk) {
+    if (index == 0 && m_polledOkType && m_boxType == kPollingOk) {
         m_keys[0].code = kOk;  // answered with the next request of this type
         return {};
     }

@@ -28,6 +28,9 @@ public:
     static constexpr uint16_t kPrintBit = 0x40;
     static constexpr uint16_t kHelpBit = 0x80;
 
+    // The message box knows box type 9, a polled OK; the picture screen's table has no such type.
+    explicit CMessageKeys(bool polledOkType = true) : m_polledOkType(polledOkType) {}
+
     // Sets the keys up for a request's type word. Returns the code to answer with at once, or
     // nothing while the screen waits for the user.
     std::optional<uint8_t> Setup(uint16_t typeWord);
@@ -49,4 +52,5 @@ private:
     uint16_t m_boxType = 0;
     int m_printKey = -1;
     int m_helpKey = -1;
+    bool m_polledOkType = true;
 };

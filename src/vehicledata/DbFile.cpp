@@ -22,21 +22,6 @@ namespace {
 
 // A name from a caller may come from the diagnostic program; it must name a file below the
 // vehicle-software folder.
-bool StaysInFolder(const std::wstring& name)
-{
-    if (name.empty() || name.front() == L'\\' || name.front() == L'/' || name.find(L':') != std::wstring::npos ||
-        name.find(L'\0') != std::wstring::npos)
-        return false;
-    size_t start = 0;
-    while (start <= name.size()) {
-        const size_t end = std::min(name.find_first_of(L"\\/", start), name.size());
-        if (name.compare(start, end - start, L"..") == 0)
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
 bool EndsWith(const std::wstring& text, std::wstring_view tail)
 {
     return text.size() > tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -77,7 +62,7 @@ bool CDbFile::Open(const std::wstring& name)
     Release();
     m_packed = false;
     std::wstring folder = ResGetSoftwareDir();
-    if (folder.empty() || !StaysInFolder(name))
+    if (folder.empty() || !IsPathInsideFolder(name))
         return false;
     if (folder.back() != L'\\' && folder.back() != L'/')
         folder += L'\\';

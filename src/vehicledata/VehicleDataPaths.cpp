@@ -38,3 +38,19 @@ bool IsPlainFileName(std::string_view name)
     return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string_view::npos &&
            name.find('\0') == std::string_view::npos;
 }
+
+bool IsPathInsideFolder(std::wstring_view path)
+{
+    if (path.empty() || path.front() == L'\\' || path.front() == L'/' ||
+        path.find_first_of(std::wstring_view(L":\0", 2)) != std::wstring_view::npos)
+        return false;
+    size_t start = 0;
+    while (start <= path.size()) {
+        const size_t end = std::min(path.find_first_of(L"\\/", start), path.size());
+        const std::wstring_view step = path.substr(start, end - start);
+        if (step == L"." || step == L"..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}

@@ -19,3 +19,7 @@ std::filesystem::path ToFileSystemPath(const std::wstring& path);
 // True when a name taken from a file or a request stays in the folder it is joined to: not empty,
 // no separator, no drive or stream colon, not "." or "..".
 bool IsPlainFileName(std::string_view name);
+
+// True when a relative path taken from a file or a request stays in the folder it is joined to: not
+// empty, not starting at a root, no drive or stream colon, no "." or ".." step.
+bool IsPathInsideFolder(std::wstring_view path);

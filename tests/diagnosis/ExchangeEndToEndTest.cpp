@@ -381,4 +381,54 @@ TEST_F(ExchangeEndToEndTest, ActuatorTestButtonsAnswerOrTravelThroughTheMailbox)
     EXPECT_TRUE(ExchangeTokenCountIsOne());
 }
 
+TEST_F(ExchangeEndToEndTest, ASpecialFunctionIsPolledUntilItsKeyIsPressed)
+{
+    RunMaker("start DEMO 3.25 1.0\n"
+             // two buttons, one row of 6-byte keys, a text, the bar from 0 to 100
+             "code 6e 00 02 " + HexText("Bleeding") + "01 00 00 00 00 07 00 01 00 00 00 00 08 02 00 00 01 "
+             "01 00 00 00 00 01 " + HexText("40") + HexText("Open the valve") + "00 00 00 64 00 00\n"
+             "expect 0 00 05\n"
+             "expect 4 FF\n"
+             "repeat-until 4 01 100000\n"
+             "end\n");
+    ASSERT_TRUE(WaitForRequest("code 6e"));
+    ASSERT_TRUE(shell.WaitForView(10046));
+    SendMessageW(ActiveView(), WM_COMMAND, 3018, 0);  // the second key travels with the next answer
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
+}
+
+TEST_F(ExchangeEndToEndTest, APictureIsAnsweredByAClickOnItsMarker)
+{
+    RunMaker("start DEMO 3.25 1.0\n"
+             // Yes/No on a picture without a file name: a black area, the keys still answer
+             "code 5a 00 04 " + HexText("") + HexText("Plug") + "01 00 32 00 32\n"
+             "expect 0 00 05\n"
+             "expect 4 03\n"
+             "code 5a 00 01 " + HexText("") + HexText("") + "02 00 0A 00 0A 00 32 00 32\n"
+             "expect 0 00 05\n"
+             "expect 4 81\n"
+             "end\n");
+    ASSERT_TRUE(WaitForRequest("code 5a 00 04"));
+    ASSERT_TRUE(shell.WaitForView(168));
+    SendMessageW(ActiveView(), WM_COMMAND, 3012, 0);  // Yes
+    ASSERT_TRUE(WaitForRequest("code 5a 00 01"));
+    // A click on the second marker: the area's pixel (50 %, 50 %), reached through the view.
+    const HWND area = GetDlgItem(ActiveView(), 1082);
+    ASSERT_NE(area, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(area) != FALSE; }));
+    RECT client = {};
+    GetClientRect(area, &client);
+    POINT point = {client.right / 2, client.bottom / 2};
+    MapWindowPoints(area, ActiveView(), &point, 1);
+    SendMessageW(ActiveView(), WM_COMMAND, MAKEWPARAM(1082, STN_CLICKED), reinterpret_cast<LPARAM>(area));
+    SendMessageW(ActiveView(), WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    ASSERT_TRUE(WaitForRequest("end"));
+    AnswerNextBox(true);
+    EXPECT_EQ(FinishMaker(), 0) << Transcript();
+    EXPECT_TRUE(ExchangeTokenCountIsOne());
+}
+
 }  // namespace

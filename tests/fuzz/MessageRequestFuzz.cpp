@@ -1,10 +1,13 @@
-// Any bytes as a message or progress request: parsing must stay inside the frame area.
+// Any bytes as a message, progress, picture or special-function request: parsing must stay inside the
+// frame area.
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "MessageKeys.h"
 #include "MsgFrames.h"
+#include "PictureFrames.h"
+#include "SpecialFuncFrames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -18,5 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t key = 0; key < CMessageKeys::kKeyCount; ++key)
         keys.Press(key);
     ParseProgressRequest(block);
+    ParsePictureRequest(block);
+    ParseSpecialFuncRequest(block);
     return 0;
 }

@@ -131,3 +131,20 @@ TEST(MessageKeys, PollingOkAnswersWhatTheUserPressedSinceTheLastPoll)
 }
 
 }  // namespace
+
+namespace {
+
+// The picture screen shares the table but knows no polled OK: type 9 is a type it does not know.
+TEST(MessageKeys, WithoutThePolledOkTypeNineHasNoKeyAndAnswersAtOnce)
+{
+    CMessageKeys keys(false);
+    EXPECT_EQ(keys.Setup(0x0009), std::optional<uint8_t>(0));
+    EXPECT_TRUE(Shown(keys).empty());
+    EXPECT_EQ(keys.Press(0).action, ACTION::None);
+    EXPECT_EQ(keys.Setup(0x0044), std::nullopt);
+    EXPECT_EQ(Shown(keys), (std::vector<std::wstring>{L"Yes:3", L"No:4", L"Print:0"}));
+    EXPECT_EQ(keys.Press(2).action, ACTION::Print);
+    EXPECT_EQ(keys.Press(1).code, 4);
+}
+
+}  // namespace
