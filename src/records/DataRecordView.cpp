@@ -17,7 +17,7 @@ CDataRecordView::~CDataRecordView() = default;
 void CDataRecordView::OnShowView()
 {
     CFormViewEx::OnShowView();
-    SetUpBars();
+    ShowRecordingPageBars(*this);
     if (!m_panel) {
         auto panel = std::make_unique<CScreenRecordDlg>(Handle());
         if (!panel->CreateModeless())
@@ -28,14 +28,14 @@ void CDataRecordView::OnShowView()
     m_panel->Show(SW_SHOW);
 }
 
-void CDataRecordView::SetUpBars()
+void ShowRecordingPageBars(CFormViewEx& view)
 {
     for (int id : kDisabledCommands)
-        SetButtonState(id, false);
+        view.SetButtonState(id, false);
     CMainFrame* frame = CMainFrame::Instance();
     if (!frame)
         return;
-    frame->TopBar().ShowButtonsForView(kViewId);
+    frame->TopBar().ShowButtonsForView(view.ViewId());
     CBottomBar& bottom = frame->BottomBar();
     bottom.DestroyButtons();
     for (int id : kBottomCommands)

@@ -20,7 +20,8 @@ protected:
     void OnDestroy() override;
 
 private:
-    void SetUpBars();
-
     std::unique_ptr<CScreenRecordDlg> m_panel;
 };
+
+// The top and bottom bars of the recording page and of the replay of its recordings.
+void ShowRecordingPageBars(CFormViewEx& view);

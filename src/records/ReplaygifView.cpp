@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "DataRecordView.h"
 #include "MainFrame.h"
 #include "ProcessValues.h"
 #include "SharedFonts.h"
@@ -16,8 +17,6 @@ constexpr int kRecordPage = 493;
 constexpr UINT_PTR kOpenTimer = 1;
 constexpr UINT kOpenAfterDoubleClickMs = 200;
 constexpr UINT kOpenAfterStepMs = 30;
-constexpr int kBottomCommands[] = {3004, 3001, 3005, 3028, 3002, 3003, 3011};
-constexpr int kDisabledCommands[] = {3003, 3002, 3005, 3004};
 
 std::wstring ItemText(HWND list, int index)
 {
@@ -39,26 +38,11 @@ CReplaygifView::~CReplaygifView() = default;
 void CReplaygifView::OnShowView()
 {
     CFormViewEx::OnShowView();
-    SetUpBars();
+    ShowRecordingPageBars(*this);
     MakeWaitingLabel();
     MakeList();
     ClosePlayer();
     SetFocus(m_list);
-}
-
-void CReplaygifView::SetUpBars()
-{
-    for (int id : kDisabledCommands)
-        SetButtonState(id, false);
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame)
-        return;
-    frame->TopBar().ShowButtonsForView(kViewId);
-    CBottomBar& bottom = frame->BottomBar();
-    bottom.DestroyButtons();
-    for (int id : kBottomCommands)
-        bottom.AddButton(id);
-    RedrawWindow(bottom.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void CReplaygifView::MakeWaitingLabel()

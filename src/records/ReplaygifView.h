@@ -33,7 +33,6 @@ protected:
     void OnDestroy() override;
 
 private:
-    void SetUpBars();
     void MakeList();
     void MakeWaitingLabel();
     void ChooseAndWait(int index, UINT waitMs);
