@@ -1,5 +1,6 @@
 #include "ReplaygifDlg.h"
 
+#include "BarDrawing.h"
 #include "RecordingList.h"
 #include "ScopedWin.h"
 
@@ -14,10 +15,7 @@ constexpr int kButtonGap = 50;
 SIZE FaceSize()
 {
     CScopedBitmap face(LoadProgramBitmap(kFaceNormal));
-    BITMAP info = {};
-    if (face)
-        GetObjectW(face.Get(), sizeof(info), &info);
-    return SIZE{info.bmWidth, info.bmHeight};
+    return BitmapSize(face.Get());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ScreenRecordDlg.h"
 
+#include "BarDrawing.h"
 #include "MainFrame.h"
 #include "PopMsgDlg.h"
 #include "ProcessValues.h"
@@ -22,13 +23,10 @@ constexpr DWORD kSecondLookMs = 1000;
 constexpr wchar_t kRecorderFolder[] = L"tools\\DataRecord\\";
 constexpr wchar_t kRecorderFile[] = L"ScreenRecorder.exe";
 
-SIZE BitmapSize(int id)
+SIZE ProgramBitmapSize(int id)
 {
     CScopedBitmap bitmap(LoadProgramBitmap(id));
-    BITMAP info = {};
-    if (bitmap)
-        GetObjectW(bitmap.Get(), sizeof(info), &info);
-    return SIZE{info.bmWidth, info.bmHeight};
+    return BitmapSize(bitmap.Get());
 }
 
 std::tm LocalTime(std::time_t time)
@@ -113,7 +111,7 @@ bool CScreenRecordDlg::OnInitDialog()
 void CScreenRecordDlg::PlaceButtons()
 {
     const RECT client = ClientRect();
-    const SIZE face = BitmapSize(kFaceNormal);
+    const SIZE face = ProgramBitmapSize(kFaceNormal);
     const int gap = (client.right - client.left - 4 * face.cx) / 5;
     const int y = (client.bottom - client.top - face.cy) / 2;
     const struct {
@@ -252,7 +250,7 @@ bool CScreenRecordDlg::OnPaint()
     FillRect(paint.Get(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     CScopedBitmap edge(LoadProgramBitmap(kRightEdge));
     if (edge) {
-        const SIZE size = BitmapSize(kRightEdge);
+        const SIZE size = ProgramBitmapSize(kRightEdge);
         CMemoryDc source(paint.Get());
         CSelectObject select(source.Get(), edge.Get());
         StretchBlt(paint.Get(), client.right - 2, 0, size.cx, client.bottom, source.Get(), 0, 0, size.cx, size.cy,
