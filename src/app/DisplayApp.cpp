@@ -17,6 +17,7 @@
 #include "PopMsgDlg.h"
 #include "ProcessTools.h"
 #include "ProcessValues.h"
+#include "RecorderWindows.h"
 #include "SharedFonts.h"
 #include "SharedHandles.h"
 #include "SoftwareLists.h"
@@ -26,14 +27,7 @@
 
 namespace {
 
-constexpr UINT kRecorderMessage = WM_APP + 0x6F1;
-constexpr WPARAM kRecorderStop = 3;
 constexpr DWORD kStyleOfMainFrame = 0x00CF8000;  // overlapped window that adds the view's name to the title
-
-// Exit asks each screen recorder to stop; a recorder that hangs or does not listen must not hang
-// the exit, so every send and the number of rounds are bounded.
-constexpr UINT kRecorderReplyTimeoutMs = 2000;
-constexpr int kRecorderRounds = 10;
 
 int g_screenWidth = 0;
 int g_screenHeight = 0;
@@ -71,21 +65,6 @@ void ShowStartupMessage(uint32_t textId, const wchar_t* english)
     PopMsgDlg box(nullptr);
     box.SetMessage(text);
     box.DoModal();
-}
-
-BOOL CALLBACK CollectRecorder(HWND window, LPARAM windows)
-{
-    wchar_t title[32] = {};
-    if (GetWindowTextW(window, title, static_cast<int>(std::size(title))) && std::wstring(title) == L"ScreenRecorder")
-        reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> FindRecorderWindows()
-{
-    std::vector<HWND> windows;
-    EnumWindows(&CollectRecorder, reinterpret_cast<LPARAM>(&windows));
-    return windows;
 }
 
 }  // namespace
@@ -207,27 +186,14 @@ int CDisplayApp::ExitInstance()
     DeleteDirectoryTree(m_workingFolder.c_str());
     DeleteDirectoryTree((ResGetAppDir() + L"download").c_str());
     StopScreenRecorders();
-    if (HANDLE recorder = RecorderProcess()) {
-        TerminateProcess(recorder, 0);
-        Sleep(500);
-        SetRecorderProcess(nullptr);
-    }
+    TerminateKeptRecorder();
     OleUninitialize();
     return CApplication::ExitInstance();
 }
 
 void CDisplayApp::StopScreenRecorders()
 {
-    for (int round = 0; round < kRecorderRounds; ++round) {
-        const std::vector<HWND> recorders = FindRecorderWindows();
-        if (recorders.empty())
-            return;
-        for (HWND recorder : recorders) {
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutW(recorder, kRecorderMessage, kRecorderStop, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                                kRecorderReplyTimeoutMs, &ignored);
-        }
-    }
+    StopRecorderWindows();
 }
 
 void CDisplayApp::OnAppAbout()

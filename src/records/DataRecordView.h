@@ -1,10 +1,27 @@
 #pragma once
-// The recording page (view 493). Its screen is filled by its own part of the program; until then it is an
-// empty view that the frame can switch to.
+// The recording page (view 493): hosts the recorder's control panel, made on the first show.
+#include <memory>
+
 #include "FormViewEx.h"
+#include "ScreenRecordDlg.h"
 
 class CDataRecordView : public CFormViewEx {
 public:
     static constexpr int kViewId = 493;
-    CDataRecordView() : CFormViewEx(kViewId) {}
+    CDataRecordView();
+    ~CDataRecordView() override;
+
+    void OnShowView() override;
+    void OnBack() override;
+
+    CScreenRecordDlg* Panel() const { return m_panel.get(); }
+
+protected:
+    void OnDestroy() override;
+
+private:
+    std::unique_ptr<CScreenRecordDlg> m_panel;
 };
+
+// The top and bottom bars of the recording page and of the replay of its recordings.
+void ShowRecordingPageBars(CFormViewEx& view);

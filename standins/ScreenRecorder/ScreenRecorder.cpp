@@ -1,13 +1,21 @@
 // Stand-in for the screen recorder: a window titled "ScreenRecorder" that logs every control
-// message (WM_APP+0x6F1, wParam 0 start, 1 pause, 2 resume, 3 stop) and ends on "stop".
-//   ScreenRecorder.exe [--log <file>] [--deaf]
-// --deaf logs the stop but stays open, like a recorder that does not listen.
+// message (WM_APP+0x6F1, wParam 0 start, 1 pause, 2 resume, 3 stop) and ends on "stop". A stop
+// after a start writes the recording, a small animated picture, as
+// "..\..\SCREENRECORD\REC<date><time>.gif" (the program starts it in "tools\DataRecord\").
+//   ScreenRecorder.exe [--log <file>] [--deaf] [--no-window]
+// --deaf logs the stop but stays open, like a recorder that does not listen; --no-window ends at
+// once, like a recorder that never shows up. The program starts it without a command line, so the
+// options may also stand in "ScreenRecorder.args" in its current folder.
 #include <windows.h>
 
 #include <shellapi.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
+
+#include "GifEncoder.h"
 
 namespace {
 
@@ -15,6 +23,23 @@ constexpr UINT kRecorderMessage = WM_APP + 0x6F1;
 
 std::wstring g_logFile = L"ScreenRecorder.log";
 bool g_deaf = false;
+bool g_noWindow = false;
+bool g_recording = false;
+
+void WriteRecording()
+{
+    CreateDirectoryW(L"..\\..\\SCREENRECORD", nullptr);
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    wchar_t name[64] = {};
+    swprintf(name, std::size(name), L"..\\..\\SCREENRECORD\\REC%04u%02u%02u%02u%02u%02u.gif", now.wYear, now.wMonth,
+             now.wDay, now.wHour, now.wMinute, now.wSecond);
+    const std::vector<uint8_t> picture = EncodeColourCycleGif(64, 48, {0xFF0000, 0x00FF00, 0x0000FF}, 20);
+    if (FILE* file = _wfopen(name, L"wb")) {
+        std::fwrite(picture.data(), 1, picture.size(), file);
+        std::fclose(file);
+    }
+}
 
 void Log(WPARAM command)
 {
@@ -28,6 +53,12 @@ LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 {
     if (message == kRecorderMessage) {
         Log(wParam);
+        if (wParam == 0)
+            g_recording = true;
+        if (wParam == 3 && g_recording) {
+            g_recording = false;
+            WriteRecording();
+        }
         if (wParam == 3 && !g_deaf)
             DestroyWindow(window);
         return 0;
@@ -39,16 +70,28 @@ LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+std::wstring ArgumentsFileText()
+{
+    std::ifstream file("ScreenRecorder.args");
+    std::stringstream text;
+    text << file.rdbuf();
+    const std::string narrow = text.str();
+    return std::wstring(narrow.begin(), narrow.end());
+}
+
 void ReadArguments()
 {
+    const std::wstring commandLine = std::wstring(GetCommandLineW()) + L" " + ArgumentsFileText();
     int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    wchar_t** arguments = CommandLineToArgvW(commandLine.c_str(), &count);
     for (int i = 1; arguments && i < count; ++i) {
         const std::wstring argument = arguments[i];
         if (argument == L"--log" && i + 1 < count)
             g_logFile = arguments[++i];
         else if (argument == L"--deaf")
             g_deaf = true;
+        else if (argument == L"--no-window")
+            g_noWindow = true;
     }
     LocalFree(arguments);
 }
@@ -58,6 +101,8 @@ void ReadArguments()
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     ReadArguments();
+    if (g_noWindow)
+        return 0;
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = RecorderProc;
     windowClass.hInstance = instance;

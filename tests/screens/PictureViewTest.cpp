@@ -5,7 +5,7 @@
 
 #include "PictureView.h"
 #include "ScreenFixture.h"
-#include "SolidBmp.h"
+#include "BmpBytes.h"
 #include "resource.h"
 
 using namespace std::string_literals;
@@ -35,7 +35,7 @@ protected:
 
     void WritePicture(const std::string& name, uint8_t red, uint8_t green, uint8_t blue)
     {
-        std::ofstream(software.Path() / name, std::ios::binary) << SolidBmp(40, 30, red, green, blue);
+        std::ofstream(software.Path() / name, std::ios::binary) << SolidBmp(40, 30, RGB(red, green, blue));
     }
     // A request: type word, file name, title, marker points in percent.
     void SendPicture(uint16_t typeWord, const std::string& file, const std::vector<std::pair<int, int>>& markers = {},

@@ -1,0 +1,180 @@
+#include "ReplaygifView.h"
+
+#include <commctrl.h>
+
+#include "DataRecordView.h"
+#include "MainFrame.h"
+#include "ProcessValues.h"
+#include "SharedFonts.h"
+#include "StringResources.h"
+
+namespace {
+
+constexpr int kListId = 1115;
+constexpr int kWaitingId = 3012;
+constexpr int kListWidth = 340;
+constexpr int kRecordPage = 493;
+constexpr UINT_PTR kOpenTimer = 1;
+constexpr UINT kOpenAfterDoubleClickMs = 200;
+constexpr UINT kOpenAfterStepMs = 30;
+
+std::wstring ItemText(HWND list, int index)
+{
+    wchar_t text[MAX_PATH] = {};
+    LVITEMW item = {};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = static_cast<int>(std::size(text));
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+}  // namespace
+
+CReplaygifView::CReplaygifView() : CFormViewEx(kViewId) {}
+
+CReplaygifView::~CReplaygifView() = default;
+
+void CReplaygifView::OnShowView()
+{
+    CFormViewEx::OnShowView();
+    ShowRecordingPageBars(*this);
+    MakeWaitingLabel();
+    MakeList();
+    ClosePlayer();
+    SetFocus(m_list);
+}
+
+void CReplaygifView::MakeWaitingLabel()
+{
+    if (m_waiting)
+        DestroyWindow(m_waiting);
+    const RECT client = ClientRect();
+    const std::wstring text = ResGetLanguageCode() == L"CN" ? L"\u8BF7\u7B49\u5F85......" : L"Please waiting...";
+    m_waiting = CreateWindowW(L"STATIC", text.c_str(), WS_CHILD | SS_CENTER, (client.right - 300) / 2,
+                              (client.bottom - 40) / 2, 300, 40, Handle(), reinterpret_cast<HMENU>(kWaitingId),
+                              nullptr, nullptr);
+}
+
+void CReplaygifView::MakeList()
+{
+    if (m_list)
+        DestroyWindow(m_list);
+    const RECT client = ClientRect();
+    m_list = CreateWindowW(WC_LISTVIEWW, L"",
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                               LVS_SORTDESCENDING,
+                           0, 0, kListWidth, client.bottom, Handle(), reinterpret_cast<HMENU>(kListId), nullptr,
+                           nullptr);
+    if (!m_list)
+        return;
+    if (NormalFont())
+        SendMessageW(m_list, WM_SETFONT, reinterpret_cast<WPARAM>(NormalFont()), FALSE);
+    std::wstring title = ResGetString(0x20000172);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = kListWidth;
+    column.pszText = title.data();
+    SendMessageW(m_list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    for (const std::wstring& name : m_recordings) {
+        std::wstring text = name;
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(SendMessageW(m_list, LVM_GETITEMCOUNT, 0, 0));
+        item.pszText = text.data();
+        SendMessageW(m_list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void CReplaygifView::ClosePlayer()
+{
+    if (m_player)
+        m_player->Destroy();
+    m_player.reset();
+}
+
+void CReplaygifView::OpenPlayer(int index)
+{
+    const int count = m_list ? static_cast<int>(SendMessageW(m_list, LVM_GETITEMCOUNT, 0, 0)) : 0;
+    if (index < 0 || index >= count)
+        return;  // a stale or absent choice opens nothing
+    m_chosen = index;
+    ClosePlayer();
+    auto player = std::make_unique<CReplaygifDlg>(Handle(), ItemText(m_list, index) + L".gif", index != 0,
+                                                  index != count - 1);
+    if (!player->CreateModeless())
+        return;
+    player->Move(ClientRect());
+    player->Show(SW_SHOW);
+    m_player = std::move(player);
+    ShowWindow(m_waiting, SW_HIDE);
+    ShowWindow(m_list, SW_HIDE);
+    SetFocus(m_list);
+}
+
+void CReplaygifView::ChooseAndWait(int index, UINT waitMs)
+{
+    if (m_player)
+        m_player->Show(SW_HIDE);
+    ShowWindow(m_list, SW_HIDE);
+    ShowWindow(m_waiting, SW_SHOW);
+    ListView_SetItemState(m_list, m_chosen, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    m_chosen = index;
+    ListView_SetItemState(m_list, m_chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(m_list, m_chosen, FALSE);
+    SetTimer(Handle(), kOpenTimer, waitMs, nullptr);
+    Invalidate();
+}
+
+void CReplaygifView::BackToList()
+{
+    ShowWindow(m_list, SW_SHOW);
+    if (m_player)
+        m_player->Show(SW_HIDE);
+    ShowWindow(m_waiting, SW_HIDE);
+}
+
+bool CReplaygifView::OnTimer(UINT_PTR id)
+{
+    if (id != kOpenTimer)
+        return false;
+    KillTimer(Handle(), kOpenTimer);
+    OpenPlayer(m_chosen);
+    return true;
+}
+
+bool CReplaygifView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_NOTIFY) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (!header || header->hwndFrom != m_list || header->code != NM_DBLCLK)
+            return false;
+        const int mark = ListView_GetSelectionMark(m_list);
+        if (mark >= 0)
+            ChooseAndWait(mark, kOpenAfterDoubleClickMs);
+        result = 0;
+        return true;
+    }
+    if (message != CReplaygifDlg::kPlayerMessage)
+        return false;
+    if (wParam == 1)
+        BackToList();
+    else if (wParam == 2 && m_chosen > 0)
+        ChooseAndWait(m_chosen - 1, kOpenAfterStepMs);
+    else if (wParam == 3 && m_chosen + 1 < ListView_GetItemCount(m_list))
+        ChooseAndWait(m_chosen + 1, kOpenAfterStepMs);
+    result = 0;
+    return true;
+}
+
+void CReplaygifView::OnBack()
+{
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->SwitchView(kRecordPage, SW_SHOW);
+}
+
+void CReplaygifView::OnDestroy()
+{
+    ClosePlayer();
+    CFormViewEx::OnDestroy();
+}

@@ -1,0 +1,106 @@
+// The replay of screen recordings in the frame: the list newest name first, the player's buttons
+// by position in the list, their appearance at the animation's last frame, and stepping on.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "../frame/FrameFixture.h"
+#include "GifEncoder.h"
+#include "ReplaygifView.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ReplaygifViewTest : public MainFrameTest {
+protected:
+    void WriteRecording(const std::string& name)
+    {
+        const fs::path folder = programFolder.Path() / "SCREENRECORD";
+        fs::create_directories(folder);
+        const std::vector<uint8_t> picture = EncodeColourCycleGif(32, 24, {0xFF0000, 0x00FF00, 0x0000FF}, 5);
+        std::ofstream(folder / (name + ".gif"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(picture.data()), static_cast<std::streamsize>(picture.size()));
+    }
+
+    CReplaygifView* ShowReplay(std::vector<std::wstring> names)
+    {
+        auto* view = dynamic_cast<CReplaygifView*>(frame->View(CReplaygifView::kViewId));
+        if (!view)
+            return nullptr;
+        view->SetRecordings(std::move(names));
+        frame->SwitchView(CReplaygifView::kViewId, SW_SHOW);
+        return view;
+    }
+
+    // Pumps messages until `done` holds; bounded so a stuck player fails instead of hanging.
+    template <typename Done>
+    void PumpUntil(Done done)
+    {
+        const ULONGLONG giveUp = GetTickCount64() + 20000;
+        while (!done() && GetTickCount64() < giveUp) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+        }
+    }
+
+    static std::wstring ItemText(HWND list, int index)
+    {
+        wchar_t text[64] = {};
+        ListView_GetItemText(list, index, 0, text, static_cast<int>(std::size(text)));
+        return text;
+    }
+};
+
+TEST_F(ReplaygifViewTest, RecordingsAreListedNewestNameFirst)
+{
+    CReplaygifView* view = ShowReplay({L"REC2", L"REC3", L"REC1"});
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(ListView_GetItemCount(view->List()), 3);
+    EXPECT_EQ(ItemText(view->List(), 0), L"REC3");
+    EXPECT_EQ(ItemText(view->List(), 1), L"REC2");
+    EXPECT_EQ(ItemText(view->List(), 2), L"REC1");
+}
+
+TEST_F(ReplaygifViewTest, PlayerStepsThroughTheListWithItsButtonsShownAtTheLastFrame)
+{
+    WriteRecording("REC1");
+    WriteRecording("REC2");
+    CReplaygifView* view = ShowReplay({L"REC1", L"REC2"});
+    ASSERT_NE(view, nullptr);
+
+    view->OpenPlayer(0);
+    CReplaygifDlg* player = view->Player();
+    ASSERT_NE(player, nullptr);
+    EXPECT_FALSE(IsWindowVisible(view->List()));
+    EXPECT_EQ(player->Picture().FrameCount(), 3u);
+    EXPECT_FALSE(player->Button(CReplaygifDlg::kPrevious)->IsEnabled());  // the first one
+    EXPECT_TRUE(player->Button(CReplaygifDlg::kNext)->IsEnabled());
+    EXPECT_FALSE(player->ButtonsShown());
+    PumpUntil([&] { return player->ButtonsShown(); });
+    EXPECT_TRUE(player->Button(CReplaygifDlg::kNext)->IsVisible());
+
+    player->SendMsg(WM_COMMAND, MAKEWPARAM(CReplaygifDlg::kNext, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(player->Button(CReplaygifDlg::kNext)->Handle()));
+    EXPECT_FALSE(player->IsVisible());  // hidden at once; the next one opens after a short wait
+    PumpUntil([&] { return view->Player() && view->Player()->IsVisible(); });
+    ASSERT_EQ(view->ChosenIndex(), 1);
+    player = view->Player();
+    ASSERT_NE(player, nullptr);
+    EXPECT_TRUE(player->Button(CReplaygifDlg::kPrevious)->IsEnabled());
+    EXPECT_FALSE(player->Button(CReplaygifDlg::kNext)->IsEnabled());  // the last one
+
+    player->SendMsg(WM_LBUTTONDOWN, 0, MAKELPARAM(2, 100));  // the strip along the left edge
+    PumpUntil([&] { return IsWindowVisible(view->List()) != FALSE; });
+    EXPECT_TRUE(IsWindowVisible(view->List()));
+    EXPECT_FALSE(player->IsVisible());
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The recording page with the recorder stand-in in the program folder: the controls reaching the
+// recorder, bounded waits for a recorder that is missing, never shows up or does not listen, the
+// restart rule of long recordings, and the list of recordings handed to the replay view.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "../frame/FrameFixture.h"
+#include "DataRecordView.h"
+#include "ProgramRun.h"
+#include "RecordingList.h"
+#include "ReplaygifView.h"
+#include "ScreenRecordDlg.h"
+#include "SharedHandles.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ScreenRecordTest : public MainFrameTest {
+protected:
+    void TearDown() override
+    {
+        if (CScreenRecordDlg* panel = Panel(); panel && panel->Button(CScreenRecordDlg::kStop) &&
+                                               panel->Button(CScreenRecordDlg::kStop)->IsEnabled())
+            panel->OnStop();  // a recorder left running would outlive the test
+        MainFrameTest::TearDown();
+    }
+
+    fs::path RecorderFolder() const { return programFolder.Path() / "tools" / "DataRecord"; }
+
+    void InstallRecorder(const std::string& arguments = "")
+    {
+        fs::create_directories(RecorderFolder());
+        fs::copy_file(BuildProgramFolder() / "ScreenRecorder.exe", RecorderFolder() / "ScreenRecorder.exe");
+        if (!arguments.empty())
+            std::ofstream(RecorderFolder() / "ScreenRecorder.args") << arguments;
+    }
+
+    CScreenRecordDlg* ShowPage()
+    {
+        frame->SwitchView(CDataRecordView::kViewId, SW_SHOW);
+        return Panel();
+    }
+
+    CScreenRecordDlg* Panel() const
+    {
+        auto* view = frame ? dynamic_cast<CDataRecordView*>(frame->View(CDataRecordView::kViewId)) : nullptr;
+        return view ? view->Panel() : nullptr;
+    }
+
+    bool Enabled(int id) const { return Panel()->Button(id)->IsEnabled(); }
+    bool Shown(int id) const { return Panel()->Button(id)->IsVisible(); }
+
+    std::string RecorderLog() const { return ReadFileBytes(RecorderFolder() / "ScreenRecorder.log"); }
+};
+
+TEST_F(ScreenRecordTest, StartPauseResumeStopReachTheRecorderAndTheRecordingIsListed)
+{
+    InstallRecorder();
+    CScreenRecordDlg* panel = ShowPage();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kStart));
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kList));  // nothing recorded yet
+
+    panel->OnStart();
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kStart));
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kPause));
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kStop));
+    panel->OnPause();
+    EXPECT_TRUE(Shown(CScreenRecordDlg::kResume));
+    EXPECT_FALSE(Shown(CScreenRecordDlg::kPause));
+    panel->OnResume();
+    panel->OnPause();
+    panel->OnStop();
+
+    EXPECT_EQ(RecorderLog(), "control 0\ncontrol 1\ncontrol 2\ncontrol 1\ncontrol 3\n");
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kStart));
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kStop));
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kPause));  // idle again: pause shown but disabled
+    EXPECT_TRUE(Shown(CScreenRecordDlg::kPause));
+    EXPECT_FALSE(Shown(CScreenRecordDlg::kResume));
+    EXPECT_EQ(RecorderProcess(), nullptr);
+
+    panel->OnListRecordings();
+    ASSERT_EQ(panel->Recordings().size(), 1u);
+    EXPECT_EQ(panel->Recordings()[0].substr(0, 3), L"REC");
+    auto* replay = dynamic_cast<CReplaygifView*>(frame->View(CReplaygifView::kViewId));
+    ASSERT_NE(replay, nullptr);
+    EXPECT_TRUE(Visible(*replay));
+    EXPECT_EQ(replay->Recordings(), panel->Recordings());
+}
+
+TEST_F(ScreenRecordTest, WithoutTheRecorderProgramStartIsDisabled)
+{
+    ASSERT_NE(ShowPage(), nullptr);
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kStart));
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kStop));
+}
+
+TEST_F(ScreenRecordTest, ARecorderThatNeverShowsItsWindowIsReportedAndThePanelStaysIdle)
+{
+    InstallRecorder("--no-window");
+    CScreenRecordDlg* panel = ShowPage();
+    ASSERT_NE(panel, nullptr);
+    std::wstring said;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        said = box.text;
+        return IDOK;
+    });
+    panel->OnStart();
+    EXPECT_NE(said.find(L"tools\\DataRecord\\ScreenRecorder.exe"), std::wstring::npos) << said;
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kStart));
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kPause));
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kStop));
+}
+
+TEST_F(ScreenRecordTest, StartingAgainOverADeafRecorderGivesUpAskingAndEndsItsProcess)
+{
+    InstallRecorder("--deaf");
+    CScreenRecordDlg* panel = ShowPage();
+    ASSERT_NE(panel, nullptr);
+    panel->OnStart();
+    panel->OnStart();  // the old recorder keeps its window: the stop rounds are bounded, then it is ended
+    const std::string log = RecorderLog();
+    EXPECT_EQ(std::count(log.begin(), log.end(), '3'), 10) << log;
+    EXPECT_EQ(log.substr(0, 10), "control 0\n");
+    EXPECT_EQ(log.substr(log.size() - 10), "control 0\n");
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kStop));
+}
+
+TEST(ScreenRecordRestart, ARecordingIsRestartedOnceAnHourHasPassedOnTheClock)
+{
+    const struct {
+        int startHour, startMinute, nowHour, nowMinute;
+        bool restart;
+    } cases[] = {
+        {10, 30, 11, 31, true},  {10, 30, 11, 30, false}, {10, 30, 10, 59, false},
+        {10, 59, 12, 0, false},  {10, 59, 13, 0, true},   {23, 30, 0, 45, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CScreenRecordDlg::NeedsRestart(c.startHour, c.startMinute, c.nowHour, c.nowMinute), c.restart)
+            << c.startHour << ":" << c.startMinute << " " << c.nowHour << ":" << c.nowMinute;
+}
+
+TEST(RecordingList, OnlyPicturesAreListedEachUpToItsFirstDot)
+{
+    CTempFolder folder;
+    for (const char* name : {"b.gif", "a.b.gif", "c.txt", "d.GIF"})
+        std::ofstream(folder.Path() / name) << "x";
+    fs::create_directories(folder.Path() / "e.gif");
+    const std::vector<std::wstring> names = ListRecordingNames(folder.Path().wstring());
+    EXPECT_EQ(std::set<std::wstring>(names.begin(), names.end()), (std::set<std::wstring>{L"a", L"b", L"d"}));
+    EXPECT_TRUE(ListRecordingNames((folder.Path() / "none").wstring()).empty());
+}
+
+}  // namespace
