@@ -76,6 +76,12 @@ int ResFreeStrings()
     return 1;
 }
 
+std::wstring ResGetStringOr(uint32_t id, const std::wstring& fallback)
+{
+    std::wstring text = ResGetString(id);
+    return text.empty() ? fallback : text;
+}
+
 std::wstring ResGetString(uint32_t id)
 {
     for (const auto& item : LoadedStrings()) {

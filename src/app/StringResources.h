@@ -18,6 +18,8 @@ int ResFreeStrings();
 
 // A copy of the text: the first loaded one with the id, else the first built-in one, else empty.
 std::wstring ResGetString(uint32_t id);
+// The text of the id, or `fallback` where the language has none.
+std::wstring ResGetStringOr(uint32_t id, const std::wstring& fallback);
 
 // The ANSI code page of a language code compared exactly (case matters); 0 for an empty or unknown
 // code.

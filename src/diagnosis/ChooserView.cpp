@@ -17,12 +17,6 @@ constexpr COLORREF kBackground = RGB(224, 223, 227);
 constexpr int kSoftKeys[] = {3004, 3001, 3005, 3028, 3002, 3003, 3011, 3031};
 constexpr int kSoftKeysOff[] = {3003, 3002, 3005, 3004};
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 }  // namespace
 
 CChooserView::~CChooserView()
@@ -82,7 +76,7 @@ void CChooserView::OnShowView()
 void CChooserView::AskForTheStore()
 {
     PopMsgDlg box(nullptr);
-    box.SetMessage(TextOr(0x10000401, L"No vehicle model directory was found.\nPlease contact the dealer or manufacturer."));
+    box.SetMessage(ResGetStringOr(0x10000401, L"No vehicle model directory was found.\nPlease contact the dealer or manufacturer."));
     if (box.DoModal() != IDOK)
         return;
     if (CMainFrame* frame = CMainFrame::Instance())
@@ -215,7 +209,7 @@ void CChooserView::OnFuncButton5()
 void CChooserView::ConfirmExit()
 {
     PopMsgDlg box(nullptr);
-    box.SetMessage(TextOr(0x10000d07, L"Do you want to exit this program?"));
+    box.SetMessage(ResGetStringOr(0x10000d07, L"Do you want to exit this program?"));
     if (box.DoModal() != IDOK)
         return;
     if (CMainFrame* frame = CMainFrame::Instance())

@@ -31,12 +31,6 @@ constexpr UINT_PTR kLaunchTimer2 = 2;
 constexpr UINT_PTR kListingTimer = 3;
 constexpr size_t kMaxDescriptionBytes = 1u << 20;
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 bool Exists(const std::wstring& path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -103,7 +97,7 @@ void CVersionView::OnShowView()
     m_pHelpButton = std::make_unique<CBmpBtn>();
     if (m_pHelpButton->Create(L"", WS_TABSTOP | WS_VISIBLE, RECT{0, 0, 103, 29}, Handle(), IDC_VERSION_HELP)) {
         m_pHelpButton->SetBitmaps(IDB_SOFTROW_BUTTON, IDB_SOFTROW_BUTTON_DOWN, IDB_SOFTROW_BUTTON_OFF, 0);
-        m_pHelpButton->SetText(TextOr(0x20000168, L"Detail"));
+        m_pHelpButton->SetText(ResGetStringOr(0x20000168, L"Detail"));
         m_pHelpButton->SetCenterText(true);
         m_pHelpButton->Enable(false);
     }
@@ -133,7 +127,7 @@ void CVersionView::OnShowView()
         std::string line(version.begin(), version.end());
         line = line.substr(0, std::min(line.find_first_of("\r\n"), size_t{9}));
         wchar_t text[128] = {};
-        std::swprintf(text, std::size(text), TextOr(0x10050015, L"Repair Info. version: %s").c_str(),
+        std::swprintf(text, std::size(text), ResGetStringOr(0x10050015, L"Repair Info. version: %s").c_str(),
                       std::wstring(line.begin(), line.end()).c_str());
         SetDlgItemTextW(Handle(), IDC_VERSION_REPAIR, text);
     } else {
@@ -313,11 +307,11 @@ void CVersionView::OnBack()
 void CVersionView::OnAccept()
 {
     if (ResGetRunModeFlag() == L"1") {
-        const std::wstring question = TextOr(0x1008000A, L"Run Mode") + L" : " + TextOr(0x10000013, L"Demo");
+        const std::wstring question = ResGetStringOr(0x1008000A, L"Run Mode") + L" : " + ResGetStringOr(0x10000013, L"Demo");
         if (Ask(question) != IDOK)
             return;
     }
-    SetStatus(TextOr(0x10000603, L"Downloading communication program..."));
+    SetStatus(ResGetStringOr(0x10000603, L"Downloading communication program..."));
     StartDiagnosis();
 }
 
@@ -344,7 +338,7 @@ bool CVersionView::IsInterfaceNetworkConnected()
 void CVersionView::StartDiagnosis()
 {
     if (ResGetRunModeFlag() != L"1" && !IsInterfaceNetworkConnected()) {
-        if (Ask(TextOr(0x10080030, L"Connect Nuthawk failed, Please make sure WIFI connected correctly.")) != IDOK) {
+        if (Ask(ResGetStringOr(0x10080030, L"Connect Nuthawk failed, Please make sure WIFI connected correctly.")) != IDOK) {
             ShowWindow(Item(IDC_VERSION_STATUS), SW_HIDE);
             return;
         }
@@ -357,7 +351,7 @@ void CVersionView::StartDiagnosis()
     if (ResGetRunModeFlag() != L"1") {
         m_link.ReadInterfaceVersion();
         if (!m_link.ResetInterface(0)) {
-            Ask(TextOr(0x10000608, L"Reset failed! \r\nYou'd better try again or power off and then on!"));
+            Ask(ResGetStringOr(0x10000608, L"Reset failed! \r\nYou'd better try again or power off and then on!"));
             EnableList(true);
             SetStatus(L"");
             return;
@@ -370,11 +364,11 @@ void CVersionView::StartDiagnosis()
 bool CVersionView::PrepareLaunch()
 {
     if (!Exists(ResGetSoftwareDir() + L"MAKER.exe")) {
-        SetStatus(L"  " + TextOr(0x10000600, L"Diagnostic program MAKER.exe not found!"));
+        SetStatus(L"  " + ResGetStringOr(0x10000600, L"Diagnostic program MAKER.exe not found!"));
         return false;
     }
     m_nLinkProgramId = CLaunchLink::ReadLinkProgramId();
-    SetStatus(TextOr(0x10000603, L"Downloading communication program..."));
+    SetStatus(ResGetStringOr(0x10000603, L"Downloading communication program..."));
     SetTimer(Handle(), kLaunchTimer1, 10, nullptr);
     return true;
 }
@@ -391,14 +385,14 @@ void CVersionView::OnLaunchStep1()
         if (!m_link.CheckInterfaceProgram(m_nLinkProgramId, showProgress) ||
             !m_link.SendMakerGroup(ResGetSoftwareDir())) {
             m_progress.SetPos(0);
-            SetStatus(TextOr(0x10000604, L"Communication program running failed!"));
+            SetStatus(ResGetStringOr(0x10000604, L"Communication program running failed!"));
             EnableList(true);
             return;
         }
     }
     SetTimer(Handle(), kLaunchTimer2, 10, nullptr);
     SetStatus(ResGetDiagDebug() == 1 ? L"\u4E0B\u4F4D\u673A\u4E0B\u8F7D\u6210\u529F!\u8BF7\u7528VC\u542F\u52A8\u8BCA\u65AD\u7A0B\u5E8F..."
-                                     : TextOr(0x10000605, L"Launching the diagnostic program..."));
+                                     : ResGetStringOr(0x10000605, L"Launching the diagnostic program..."));
     m_progress.Show(SW_HIDE);
 }
 
@@ -421,7 +415,7 @@ void CVersionView::OnLaunchStep2()
         CloseHandle(process.hThread);
         SetDiagProgramProcess(process.hProcess);
     } else {
-        SetStatus(std::to_wstring(GetLastError()) + TextOr(0x10000606, L"Launching the diagnostic program failed!"));
+        SetStatus(std::to_wstring(GetLastError()) + ResGetStringOr(0x10000606, L"Launching the diagnostic program failed!"));
     }
     if (ResGetRunModeFlag() != L"1")
         Sleep(1500);

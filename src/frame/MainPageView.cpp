@@ -26,12 +26,6 @@ PAGE_ORIGIN PageOrigin()
     return HomePageOrigin(ResGetScreenMode(), width, height);
 }
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 }  // namespace
 
 CMainPageView::CMainPageView() : CFormViewEx(kViewId) {}
@@ -72,7 +66,7 @@ void CMainPageView::CreateTile(int id)
     const int x = origin.x + tile->x;
     const int y = origin.y + tile->y;
     auto button = std::make_unique<CBmpBtn>();
-    if (!button->Create(TextOr(tile->captionId, tile->english), WS_VISIBLE, RECT{x, y, x + size.cx, y + size.cy},
+    if (!button->Create(ResGetStringOr(tile->captionId, tile->english), WS_VISIBLE, RECT{x, y, x + size.cx, y + size.cy},
                         Handle(), id))
         return;
     button->SetBitmaps(tile->bitmap, tile->bitmap, tile->disabledBitmap, 0);

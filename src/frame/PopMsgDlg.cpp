@@ -22,12 +22,6 @@ HFONT TextFont()
     return NormalFont() ? NormalFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 }  // namespace
 
 PopMsgDlg::PopMsgDlg(HWND parent)
@@ -63,7 +57,7 @@ std::unique_ptr<CBmpBtn> PopMsgDlg::CreateAnswerButton(int id, uint32_t textId, 
     if (!button->Create(L"", WS_TABSTOP, RECT{x, y, x + kButtonWidth, y + kButtonHeight}, Handle(), id))
         return nullptr;
     button->SetFont(NormalFont());
-    button->SetText(TextOr(textId, english));
+    button->SetText(ResGetStringOr(textId, english));
     button->SetBitmaps(IDB_POPMSG_BUTTON, IDB_POPMSG_BUTTON_DOWN, 0, 0);
     button->Enable(true);
     button->Show();

@@ -17,12 +17,6 @@ constexpr uint32_t kPauseCaptionText = 0x10000917;
 constexpr uint32_t kPlayCaptionText = 0x10000918;
 constexpr uint32_t kPositionTitleText = 132;
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 CRdsView* LiveDataScreen()
 {
     CMainFrame* frame = CMainFrame::Instance();
@@ -144,8 +138,8 @@ void CReplayView::TogglePause()
 void CReplayView::SetPauseCaption(bool paused)
 {
     if (CMainFrame* frame = CMainFrame::Instance())
-        frame->ButtonBar().SetButtonText(kPauseKey, paused ? TextOr(kPlayCaptionText, L"Play")
-                                                           : TextOr(kPauseCaptionText, L"Pause"));
+        frame->ButtonBar().SetButtonText(kPauseKey, paused ? ResGetStringOr(kPlayCaptionText, L"Play")
+                                                           : ResGetStringOr(kPauseCaptionText, L"Pause"));
 }
 
 bool CReplayView::OnTimer(UINT_PTR id)
@@ -227,7 +221,7 @@ void CReplayView::OnShowView()
         SetButtonState(id, false);
     if (CMainFrame* frame = CMainFrame::Instance()) {
         frame->ButtonBar().AddButton(kPauseKey);
-        frame->ButtonBar().SetButtonText(kPauseKey, TextOr(kPauseCaptionText, L"Pause"));
+        frame->ButtonBar().SetButtonText(kPauseKey, ResGetStringOr(kPauseCaptionText, L"Pause"));
         frame->BottomBar().UpdateCommandStates();
     }
     m_pageBases.clear();

@@ -29,12 +29,6 @@ std::wstring Wide(const std::string& text)
     return wide ? wide.get() : L"";
 }
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 }  // namespace
 
 // Shown.
@@ -55,9 +49,9 @@ void CActiveTestView::OnShowView()
     CMultiCtrl& engine = *m_pMultiCtrl;
     engine.Attach(ClientRect(), Handle());
     engine.SetColumns(3, 0);
-    engine.SetHeaderText(0, TextOr(kNameHeader, L"Name").c_str(), 0);
-    engine.SetHeaderText(1, TextOr(kValueHeader, L"Value").c_str(), 0);
-    engine.SetHeaderText(2, TextOr(kUnitHeader, L"Unit").c_str(), 0);
+    engine.SetHeaderText(0, ResGetStringOr(kNameHeader, L"Name").c_str(), 0);
+    engine.SetHeaderText(1, ResGetStringOr(kValueHeader, L"Value").c_str(), 0);
+    engine.SetHeaderText(2, ResGetStringOr(kUnitHeader, L"Unit").c_str(), 0);
     engine.SetStyle(0, 0);
     engine.SetMode(1, 0);
     engine.SetMaxSelection(1);
@@ -105,7 +99,7 @@ void CActiveTestView::BuildItems(const ACTIVE_TEST_REQUEST& request)
     // leave the diagnostic program waiting for the user.
     m_keyMode = !request.answerMode;
     m_pMultiCtrl->SetMode(m_keyMode ? 1 : 0, 0);
-    const std::wstring title = request.title.empty() ? TextOr(kDefaultTitle, L"Function test") : Wide(request.title);
+    const std::wstring title = request.title.empty() ? ResGetStringOr(kDefaultTitle, L"Function test") : Wide(request.title);
     if (GetText() != title)
         SetText(title);
     m_title = title;

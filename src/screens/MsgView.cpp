@@ -13,18 +13,6 @@ namespace {
 
 constexpr int kScrollLine = 20;
 
-std::wstring Decode(const std::string& text)
-{
-    const WideBuffer wide = Utf8ToWide(text.c_str());
-    return wide ? wide.get() : L"";
-}
-
-std::wstring TextOr(uint32_t id, const std::wstring& english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 CBmpBtn* KeyButton(size_t index)
 {
     CMainFrame* frame = CMainFrame::Instance();
@@ -100,7 +88,7 @@ void CMsgView::ApplyKeys()
             button->Show(SW_HIDE);
             continue;
         }
-        bar.SetButtonText(kFirstKeyId + static_cast<int>(i), TextOr(keys[i].textId, keys[i].english));
+        bar.SetButtonText(kFirstKeyId + static_cast<int>(i), ResGetStringOr(keys[i].textId, keys[i].english));
         button->Move(firstX + static_cast<int>(i) * (width + gap), m_keyRects[0].top, width, height);
         button->Show(SW_SHOW);
         button->Invalidate();
@@ -109,16 +97,16 @@ void CMsgView::ApplyKeys()
 
 void CMsgView::SetMessage(const std::string& text)
 {
-    m_strMessage = ToCrLfLines(Decode(text));
+    m_strMessage = ToCrLfLines(DiagTextToWide(text));
     UpdateScrollRange();
     ScrollTo(0);
 }
 
 void CMsgView::ShowTitle(const std::string& title)
 {
-    std::wstring shown = Decode(title);
+    std::wstring shown = DiagTextToWide(title);
     if (shown.empty())
-        shown = TextOr(0x10000D13, L"Prompt message");
+        shown = ResGetStringOr(0x10000D13, L"Prompt message");
     if (CMainFrame* frame = CMainFrame::Instance()) {
         frame->TitleBar().SetTitle(shown);
         frame->TitleBar().Invalidate();

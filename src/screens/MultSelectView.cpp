@@ -29,18 +29,6 @@ constexpr uint8_t kAccepted = 1;
 constexpr uint8_t kWentBack = 2;
 constexpr uint8_t kAllToggled = 16;
 
-std::wstring Decoded(const std::string& text)
-{
-    const WideBuffer wide = Utf8ToWide(text.c_str());
-    return wide ? wide.get() : L"";
-}
-
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 std::string Narrow(const std::wstring& text)
 {
     const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -124,8 +112,8 @@ void CMultSelectView::ShowRequest()
     m_firstRow = request.firstRow;
     m_chosenRow = -1;
     m_pMultiCtrl->Clear();
-    const std::wstring title = Decoded(request.title);
-    ShowTitle(title.empty() ? TextOr(0x10000230, L"Multiple selection") : title);
+    const std::wstring title = DiagTextToWide(request.title);
+    ShowTitle(title.empty() ? ResGetStringOr(0x10000230, L"Multiple selection") : title);
     const int textColumn = m_singleChoice ? 1 : 0;
     for (const std::string& item : request.items) {
         const int row = m_pMultiCtrl->AddRow();
@@ -137,7 +125,7 @@ void CMultSelectView::ShowRequest()
             MarkChosen(static_cast<int>(row));
     }
     if (!request.status.empty())
-        ShowStatus(Decoded(request.status));
+        ShowStatus(DiagTextToWide(request.status));
     LayOutBetweenBars();  // before the scroll: a new area starts the table from its top
     m_pMultiCtrl->ShowRow(m_firstRow, 0);
     m_pMultiCtrl->Redraw(1);
@@ -279,7 +267,7 @@ void CMultSelectView::OnSelectAll()
     if (CMainFrame* frame = CMainFrame::Instance()) {
         CButtonBar& bar = frame->ButtonBar();
         bar.SetButtonBitmaps(kSelectAllKey, 409, 410, 471);
-        bar.SetButtonText(kSelectAllKey, m_allSelected ? TextOr(0x10000014, L"Select All") : TextOr(0x10000001, L"Cancel"));
+        bar.SetButtonText(kSelectAllKey, m_allSelected ? ResGetStringOr(0x10000014, L"Select All") : ResGetStringOr(0x10000001, L"Cancel"));
     }
     m_allSelected = !m_allSelected;
 }

@@ -17,18 +17,6 @@ constexpr int kKeyColumn = 110;  // room the area leaves on the right while keys
 constexpr UINT kBlinkPeriodMs = 1000;
 constexpr int kFirstKeyCommand = 4000;
 
-std::wstring Decode(const std::string& text)
-{
-    const WideBuffer wide = Utf8ToWide(text.c_str());
-    return wide ? wide.get() : L"";
-}
-
-std::wstring TextOr(uint32_t id, const std::wstring& english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 CBmpBtn* KeyButton(size_t index)
 {
     CMainFrame* frame = CMainFrame::Instance();
@@ -109,7 +97,7 @@ void CPictureView::ApplyKeys()
             continue;
         }
         if (CMainFrame* frame = CMainFrame::Instance())
-            frame->ButtonBar().SetButtonText(kFirstKeyId + static_cast<int>(i), TextOr(keys[i].textId, keys[i].english));
+            frame->ButtonBar().SetButtonText(kFirstKeyId + static_cast<int>(i), ResGetStringOr(keys[i].textId, keys[i].english));
         button->Enable(true);
         button->Show(SW_SHOW);
     }
@@ -122,7 +110,7 @@ void CPictureView::ApplyKeys()
 // The same file named again keeps the picture already loaded.
 void CPictureView::LoadPicture(const std::string& fileName)
 {
-    const std::wstring name = Decode(fileName);
+    const std::wstring name = DiagTextToWide(fileName);
     const std::wstring path = ResGetSoftwareDir() + name;
     if (path == m_strPicturePath)
         return;
@@ -134,9 +122,9 @@ void CPictureView::LoadPicture(const std::string& fileName)
 
 void CPictureView::ShowTitle(const std::string& title)
 {
-    std::wstring shown = Decode(title);
+    std::wstring shown = DiagTextToWide(title);
     if (shown.empty())
-        shown = TextOr(kDefaultTitle, L"Display picture");
+        shown = ResGetStringOr(kDefaultTitle, L"Display picture");
     SetText(shown);
 }
 

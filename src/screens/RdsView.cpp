@@ -46,12 +46,6 @@ std::wstring FromThreadAnsi(const std::string& text)
     return wide;
 }
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 }  // namespace
 
 // Shown.
@@ -73,7 +67,7 @@ void CRdsView::SetupButtons()
         CButtonBar& row = frame->ButtonBar();
         for (int id : {kChannelKey, kWaveKey, kPlayKey, kRecordKey})
             row.AddButton(id);
-        row.SetButtonText(kRecordKey, TextOr(0x10000914, L"Record"));
+        row.SetButtonText(kRecordKey, ResGetStringOr(0x10000914, L"Record"));
     }
     SetKeyEnabled(kChannelKey, false);
     SetButtonState(3004, false);
@@ -210,7 +204,7 @@ void CRdsView::ApplyTitle(const RDS_REQUEST& request, bool redrawTitle)
         }
         return;
     }
-    m_title = TextOr(kDataStreamText, L"Data stream");
+    m_title = ResGetStringOr(kDataStreamText, L"Data stream");
     if (redrawTitle)
         SetText(m_title);
 }

@@ -16,16 +16,10 @@ constexpr uint32_t kRecordCaption = 0x10000914;
 constexpr uint32_t kStopCaption = 0x10000913;
 constexpr uint32_t kTooManyItems = 0x10000915;
 
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 void SetRecordCaption(uint32_t id, const wchar_t* english)
 {
     if (CMainFrame* frame = CMainFrame::Instance())
-        frame->ButtonBar().SetButtonText(kRecordKey, TextOr(id, english));
+        frame->ButtonBar().SetButtonText(kRecordKey, ResGetStringOr(id, english));
 }
 
 std::tm LocalTime(std::time_t time)
@@ -63,7 +57,7 @@ void CRdsView::StartRecording()
     const int rows = m_pMultiCtrl->GetRowCount();
     if (rows > kMaxRecordedItems) {
         PopMsgDlg box(nullptr);
-        box.SetMessage(TextOr(kTooManyItems, L"Too many items to record, Please go back to list page and select no "
+        box.SetMessage(ResGetStringOr(kTooManyItems, L"Too many items to record, Please go back to list page and select no "
                                              L"more than 4 items you want."));
         if (box.DoModal() == IDOK)
             OnBack();

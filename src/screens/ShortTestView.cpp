@@ -12,12 +12,6 @@ constexpr uint32_t kDefaultTitle = 0x10000028;
 constexpr uint32_t kStopCaption = 0x10000913;
 constexpr uint32_t kActivateCaption = 0x1000010B;
 
-std::wstring Decoded(const std::string& text)
-{
-    const WideBuffer wide = Utf8ToWide(text.c_str());
-    return wide ? wide.get() : L"";
-}
-
 }  // namespace
 
 void CShortTestView::OnShowView()
@@ -66,7 +60,7 @@ void CShortTestView::ShowRequest()
     if (!block || !m_pMultiCtrl)
         return;
     const SHORT_TEST_REQUEST request = ParseShortTestRequest(*block);
-    m_title = request.title.empty() ? ResGetString(kDefaultTitle) : Decoded(request.title);
+    m_title = request.title.empty() ? ResGetString(kDefaultTitle) : DiagTextToWide(request.title);
     if (m_title.empty())
         m_title = L"Quick test";
     SetText(m_title);

@@ -19,12 +19,6 @@ constexpr const wchar_t* kUnknownName = L"????";
 constexpr int kMargin = 20;
 constexpr int kLineHeight = 30;
 
-std::wstring Decode(const std::string& text)
-{
-    const WideBuffer wide = Utf8ToWide(text.c_str());
-    return wide ? wide.get() : L"";
-}
-
 std::vector<RDS_ID> RowKeys(const SPECIAL_FUNC_REQUEST& request)
 {
     std::vector<RDS_ID> keys;
@@ -110,7 +104,7 @@ void CSpecialFuncView::ShowRequest()
     ShowButtons(request);
     FillTable(request);
     ShowStatusAndBar(request);
-    SetTextWhenChanged(Item(IDC_SPECIAL_TEXT), ToCrLfLines(Decode(request.text)));
+    SetTextWhenChanged(Item(IDC_SPECIAL_TEXT), ToCrLfLines(DiagTextToWide(request.text)));
     SendAnswer();
     m_nKey = special_func::kNoKey;
 }
@@ -125,7 +119,7 @@ void CSpecialFuncView::SendAnswer()
 
 void CSpecialFuncView::ShowTitle(const std::string& title)
 {
-    std::wstring shown = Decode(title);
+    std::wstring shown = DiagTextToWide(title);
     if (shown.empty())
         shown = ResGetString(kDefaultTitle);
     if (shown.empty())
@@ -163,8 +157,8 @@ void CSpecialFuncView::NameRows(const SPECIAL_FUNC_REQUEST& request)
             item.id = key;
             const RDS_ITEM_NAMES found = NameRdsItem(texts, item, 0, false);
             if (found.name != "????") {
-                named.name = Decode(found.name);
-                named.unit = Decode(found.unit);
+                named.name = DiagTextToWide(found.name);
+                named.unit = DiagTextToWide(found.unit);
             }
         }
         names.push_back(std::move(named));
@@ -214,7 +208,7 @@ void CSpecialFuncView::FillTable(const SPECIAL_FUNC_REQUEST& request)
     for (int row = 0; row < count; ++row) {
         const ROW_NAMES& names = m_rowNames[static_cast<size_t>(row)];
         engine.SetCellText(row, 0, names.name.empty() ? kUnknownName : names.name.c_str(), -1);
-        engine.SetCellText(row, 1, Decode(request.rows[static_cast<size_t>(row)].value).c_str(), -1);
+        engine.SetCellText(row, 1, DiagTextToWide(request.rows[static_cast<size_t>(row)].value).c_str(), -1);
         engine.SetCellText(row, 2, names.unit.c_str(), -1);
     }
     engine.Redraw(1);
@@ -230,7 +224,7 @@ void CSpecialFuncView::ShowStatusAndBar(const SPECIAL_FUNC_REQUEST& request)
             continue;
         named = true;
         const std::string& text = request.rows[i].value;
-        SetTextWhenChanged(Item(IDC_SPECIAL_STATUS), names.name + L" " + Decode(text) + L" " + names.unit);
+        SetTextWhenChanged(Item(IDC_SPECIAL_STATUS), names.name + L" " + DiagTextToWide(text) + L" " + names.unit);
         value = SpecialFuncValue(text);
     }
     m_progress.SetRange(request.lower, request.upper);

@@ -20,18 +20,6 @@ constexpr int kRowHeight = 38;
 constexpr uint8_t kRowsPerPage = 10;
 constexpr int kBottomCommands[] = {3004, 3001, 3005, 3028, 3002, 3003, 3011, 3031};
 
-std::wstring Decoded(const std::string& text)
-{
-    const WideBuffer wide = Utf8ToWide(text.c_str());
-    return wide ? wide.get() : L"";
-}
-
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
 }  // namespace
 
 void CStView::OnShowView()
@@ -53,16 +41,16 @@ void CStView::OnShowView()
     for (int id : {3003, 3002, 3005, 3004, 3001})
         SetButtonState(id, false);
     m_pageStack.clear();
-    m_defaultTitle = TextOr(0x10000270, L"Function test");
+    m_defaultTitle = ResGetStringOr(0x10000270, L"Function test");
     if (m_pMultiCtrl && !m_tableMade) {
         m_tableMade = true;
         RECT below = ClientRect();
         below.top += kRowHeight;
         m_pMultiCtrl->Attach(below, Handle());
         m_pMultiCtrl->SetColumns(3, 0);
-        m_pMultiCtrl->SetHeaderText(0, TextOr(0x10000245, L"Name").c_str(), 0);
-        m_pMultiCtrl->SetHeaderText(1, TextOr(0x10000246, L"Value").c_str(), 0);
-        m_pMultiCtrl->SetHeaderText(2, TextOr(0x10000247, L"Unit").c_str(), 0);
+        m_pMultiCtrl->SetHeaderText(0, ResGetStringOr(0x10000245, L"Name").c_str(), 0);
+        m_pMultiCtrl->SetHeaderText(1, ResGetStringOr(0x10000246, L"Value").c_str(), 0);
+        m_pMultiCtrl->SetHeaderText(2, ResGetStringOr(0x10000247, L"Unit").c_str(), 0);
         m_pMultiCtrl->SetMode(0, 0);
     }
     if (m_pMultiCtrl)
@@ -151,7 +139,7 @@ void CStView::SetTitle(const std::string& title)
         SetText(m_title);
         return;
     }
-    const std::wstring text = Decoded(title);
+    const std::wstring text = DiagTextToWide(title);
     if (text != m_title) {
         m_title = text;
         SetText(m_title);
@@ -162,7 +150,7 @@ void CStView::SetTexts(const std::array<std::string, 4>& texts)
 {
     for (size_t i = 0; i < texts.size(); ++i) {
         const HWND control = Item(kTextControls[i]);
-        const std::wstring text = Decoded(texts[i]);
+        const std::wstring text = DiagTextToWide(texts[i]);
         wchar_t current[1024] = {};
         GetWindowTextW(control, current, static_cast<int>(std::size(current)));
         if (text != current)
@@ -186,7 +174,7 @@ void CStView::SetSoftKeys(const std::vector<STATUS_KEY>& keys)
             continue;
         }
         const STATUS_KEY& key = keys[static_cast<size_t>(i)];
-        const std::wstring caption = Decoded(key.caption);
+        const std::wstring caption = DiagTextToWide(key.caption);
         button->Enable(key.enabled);
         if (button->GetText() != caption)
             bar.SetButtonText(id, caption);

@@ -7,16 +7,6 @@
 #include "TextConversion.h"
 #include "VerFrames.h"
 
-namespace {
-
-std::wstring TextOr(uint32_t id, const wchar_t* english)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? english : text;
-}
-
-}  // namespace
-
 void CVerView::OnShowView()
 {
     CDiagView::OnShowView();
@@ -32,8 +22,8 @@ void CVerView::OnShowView()
     m_pMultiCtrl->SetMode(1, 1);
     m_pMultiCtrl->SetMaxSelection(1);
     m_pMultiCtrl->SetRowHeight(std::max(CMultiCtrl::BaseRowHeight(), 23), 1);
-    m_pMultiCtrl->SetHeaderText(0, TextOr(0x10000245, L"Name").c_str(), 1);
-    m_pMultiCtrl->SetHeaderText(1, TextOr(0x10000246, L"Value").c_str(), 1);
+    m_pMultiCtrl->SetHeaderText(0, ResGetStringOr(0x10000245, L"Name").c_str(), 1);
+    m_pMultiCtrl->SetHeaderText(1, ResGetStringOr(0x10000246, L"Value").c_str(), 1);
 }
 
 void CVerView::ShowRequest()
@@ -58,7 +48,7 @@ void CVerView::DrawRequest()
         return;
     const VER_REQUEST request = ParseVerRequest(*block);
     const std::wstring title = DiagTextToWide(request.title);
-    ShowTitle(title.empty() ? TextOr(0x10000220, L"Vehicle information") : title);
+    ShowTitle(title.empty() ? ResGetStringOr(0x10000220, L"Vehicle information") : title);
     if (CMainFrame* frame = CMainFrame::Instance())
         RedrawWindow(frame->TopGuide().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 

@@ -25,12 +25,6 @@ const wchar_t* const kSerialKey = L"SERIALNO";
 const wchar_t* const kWifiElement = L"COMMON\\WIFI";
 const wchar_t* const kNetworkKey = L"SSID";
 
-std::wstring TextOr(uint32_t id, const wchar_t* fallback)
-{
-    std::wstring text = ResGetString(id);
-    return text.empty() ? std::wstring(fallback) : text;
-}
-
 }  // namespace
 
 CDeviceInfoPage::CDeviceInfoPage() : m_pause([](unsigned milliseconds) { Sleep(milliseconds); })
@@ -43,13 +37,13 @@ std::wstring CDeviceInfoPage::LabelText(Row row)
 {
     switch (row) {
     case kSystemName:
-        return TextOr(kSystemNameLabel, L"System Name:");
+        return ResGetStringOr(kSystemNameLabel, L"System Name:");
     case kSoftwareVersion:
         return ResGetString(kSoftwareVersionLabel);
     case kHardwareVersion:
         return ResGetString(kHardwareVersionLabel);
     case kSerialNumber:
-        return TextOr(kSerialNumberLabel, L"Serial No:");
+        return ResGetStringOr(kSerialNumberLabel, L"Serial No:");
     case kRowCount:
         break;
     }
@@ -58,7 +52,7 @@ std::wstring CDeviceInfoPage::LabelText(Row row)
 
 bool CDeviceInfoPage::StartRead()
 {
-    m_status = TextOr(kReadingText, L"Reading version data, please wait...");
+    m_status = ResGetStringOr(kReadingText, L"Reading version data, please wait...");
     if (m_reading)
         return false;
     m_reading = true;
@@ -76,7 +70,7 @@ void CDeviceInfoPage::ShowFixedRows()
 void CDeviceInfoPage::ShowUnknown()
 {
     // The program's own literal for a missing text is spelt this way.
-    const std::wstring unknown = TextOr(kUnknownText, L"Unkown");
+    const std::wstring unknown = ResGetStringOr(kUnknownText, L"Unkown");
     m_values[kHardwareVersion] = unknown;
     m_values[kSerialNumber] = unknown;
 }

@@ -21,12 +21,6 @@ constexpr int kLabels[] = {1107, 1108, 1109, 1110};
 constexpr int kValues[] = {1111, 1112, 1113, 1114};
 constexpr int kStatusLine = 1123;
 
-std::wstring TextOr(uint32_t id, const wchar_t* fallback)
-{
-    const std::wstring text = ResGetString(id);
-    return text.empty() ? std::wstring(fallback) : text;
-}
-
 void SetTextWhenGiven(HWND window, uint32_t id)
 {
     if (const std::wstring text = ResGetString(id); !text.empty())
@@ -57,7 +51,7 @@ bool CDiagVersionInfo::OnInitDialog()
 
 void CDiagVersionInfo::StartRead()
 {
-    m_status = TextOr(0x10000904, L"Reading version data, please wait...");
+    m_status = ResGetStringOr(0x10000904, L"Reading version data, please wait...");
     SetHelpInfo(m_status);
     if (m_reading)
         return;
@@ -78,7 +72,7 @@ void CDiagVersionInfo::RunRead()
 {
     const auto reply = ReadDeviceVersion(m_pause);
     const auto texts = reply ? ParseDeviceVersionReply(*reply) : std::nullopt;
-    m_version = texts ? texts->hardwareVersion : TextOr(0x1000010A, L"Unkown");
+    m_version = texts ? texts->hardwareVersion : ResGetStringOr(0x1000010A, L"Unkown");
     SetDlgItemTextW(Handle(), 1111, m_version.c_str());
     wchar_t program[32] = {};
     std::swprintf(program, std::size(program), L"%.2f", static_cast<double>(GetGlobalFloat2()));
