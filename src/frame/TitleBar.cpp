@@ -23,3 +23,12 @@ bool CTitleBar::OnPaint()
     DrawTextW(dc, m_title.c_str(), static_cast<int>(m_title.size()), &place, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     return true;
 }
+
+void CTitleBar::ShowTitle(const std::wstring& title)
+{
+    if (title == m_title)
+        return;
+    m_title = title;
+    if (IsWindow())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}

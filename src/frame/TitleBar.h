@@ -14,6 +14,9 @@ public:
     // its title before it shows the bar.
     void SetTitle(const std::wstring& title) { m_title = title; }
     std::wstring GetTitle() const { return m_title; }
+    // Shows a new title at once, as a screen does when it draws a request; the same title again
+    // costs no repaint.
+    void ShowTitle(const std::wstring& title);
 
 protected:
     bool OnInitDialog() override;

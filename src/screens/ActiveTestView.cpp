@@ -282,11 +282,8 @@ void CActiveTestView::UpdatePageKeys()
 
 void CActiveTestView::ShowTitleOnBar()
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame || frame->TitleBar().GetTitle() == m_title)
-        return;
-    frame->TitleBar().SetTitle(m_title);
-    RedrawWindow(frame->TitleBar().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(m_title);
 }
 
 // The help line takes its room from the screen only while it has something to say.

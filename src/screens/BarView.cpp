@@ -72,12 +72,8 @@ void CBarView::SendAnswer()
 
 void CBarView::ShowTitle()
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame)
-        return;
-    frame->TitleBar().SetTitle(m_strTitle);
-    frame->TitleBar().Invalidate();
-    UpdateWindow(frame->TitleBar().Handle());
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(m_strTitle);
 }
 
 bool CBarView::OnPaint()

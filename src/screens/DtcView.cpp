@@ -104,12 +104,8 @@ void CDtcView::TakeTitle(const std::string& title)
 
 void CDtcView::ShowTitleOnTitleBar()
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame || frame->TitleBar().GetTitle() == m_strTitle)
-        return;
-    frame->TitleBar().SetTitle(m_strTitle);
-    InvalidateRect(frame->TitleBar().Handle(), nullptr, TRUE);
-    UpdateWindow(frame->TitleBar().Handle());
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(m_strTitle);
 }
 
 void CDtcView::SetUpColumns(int count)

@@ -64,11 +64,8 @@ std::wstring CInputView::PromptText() const
 
 void CInputView::ShowTitle()
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame || frame->TitleBar().GetTitle() == m_title)
-        return;
-    frame->TitleBar().SetTitle(m_title);
-    RedrawWindow(frame->TitleBar().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(m_title);
 }
 
 void CInputView::OnAccept()

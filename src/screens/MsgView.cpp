@@ -107,11 +107,8 @@ void CMsgView::ShowTitle(const std::string& title)
     std::wstring shown = DiagTextToWide(title);
     if (shown.empty())
         shown = ResGetStringOr(0x10000D13, L"Prompt message");
-    if (CMainFrame* frame = CMainFrame::Instance()) {
-        frame->TitleBar().SetTitle(shown);
-        frame->TitleBar().Invalidate();
-        UpdateWindow(frame->TitleBar().Handle());
-    }
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(shown);
 }
 
 void CMsgView::PressKey(size_t index)

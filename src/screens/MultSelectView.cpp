@@ -136,11 +136,8 @@ void CMultSelectView::ShowRequest()
 void CMultSelectView::ShowTitle(const std::wstring& title)
 {
     SetText(title);
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame)
-        return;
-    frame->TitleBar().SetTitle(title);
-    RedrawWindow(frame->TitleBar().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(title);
 }
 
 void CMultSelectView::ShowStatus(const std::wstring& status)

@@ -116,12 +116,8 @@ void CRdsView::ShowRequest()
 
 void CRdsView::ShowTitleOnBar()
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame || frame->TitleBar().GetTitle() == m_title)
-        return;
-    frame->TitleBar().SetTitle(m_title);
-    frame->TitleBar().Invalidate(false);
-    UpdateWindow(frame->TitleBar().Handle());
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(m_title);
 }
 
 void CRdsView::ParseRequest(bool redrawTitle)

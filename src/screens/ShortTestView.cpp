@@ -97,11 +97,8 @@ void CShortTestView::SendAnswer()
 
 void CShortTestView::ShowTitleOnTitleBar() const
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame || frame->TitleBar().GetTitle() == m_title)
-        return;
-    frame->TitleBar().SetTitle(m_title);
-    RedrawWindow(frame->TitleBar().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(m_title);
 }
 
 void CShortTestView::ClickRow(int row)

@@ -216,11 +216,8 @@ void CStView::SetPaging(bool up, bool down)
 
 void CStView::ShowTitleOnTitleBar() const
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame || frame->TitleBar().GetTitle() == m_title)
-        return;
-    frame->TitleBar().SetTitle(m_title);
-    RedrawWindow(frame->TitleBar().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(m_title);
 }
 
 // The next page: where it starts is told to the diagnostic program with the next answer.

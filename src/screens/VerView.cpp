@@ -69,10 +69,8 @@ void CVerView::DrawRequest()
 void CVerView::ShowTitle(const std::wstring& title)
 {
     SetText(title);
-    if (CMainFrame* frame = CMainFrame::Instance()) {
-        frame->TitleBar().SetTitle(title);
-        RedrawWindow(frame->TitleBar().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    }
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->TitleBar().ShowTitle(title);
     Invalidate(true);
 }
 
