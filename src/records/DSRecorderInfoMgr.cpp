@@ -109,20 +109,26 @@ std::filesystem::path CDSRecorderInfoMgr::GetRecordingPath(const _stuDSRecorderI
 int CDSRecorderInfoMgr::ReadRecordInfo()
 {
     FILE* file = OpenFileForReading(GetIndexPath());
-    if (!file)
+    if (!file) {
+        std::error_code error;
+        m_indexReadWhole = !std::filesystem::exists(GetIndexPath(), error) && !error;
         return 0;
+    }
     uint8_t bytes[kRecordBytes];
     while (std::fread(bytes, 1, kRecordBytes, file) == kRecordBytes) {
         _stuDSRecorderInfo record;
         if (DecodeRecord(bytes, record) && IsExistingFile(m_playback / record.GetFileName()))
             m_records.push_back(record);
     }
+    m_indexReadWhole = std::ferror(file) == 0;
     std::fclose(file);
     return 1;
 }
 
 int CDSRecorderInfoMgr::SaveRecordInfo() const
 {
+    if (!m_indexReadWhole)
+        return 0;
     const bool saved = WriteFileReplacing(GetIndexPath(), [this](FILE* file) {
         for (const _stuDSRecorderInfo& record : m_records) {
             if (!WriteRecord(file, record))

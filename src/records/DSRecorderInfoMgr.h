@@ -22,8 +22,12 @@ public:
     // A record cut short by the file's end, one whose file name is not a plain file name and one
     // whose recording file is missing are left out. 0 when the index cannot be opened.
     int ReadRecordInfo();
-    // Replaces the index file with the records held, in order; 1 on success.
+    // Replaces the index file with the records held, in order; 1 on success. An index that exists
+    // but could not be read whole (locked, a read error) is never replaced: what is held is then
+    // only part of it, and writing it back would lose every other recording's entry.
     int SaveRecordInfo() const;
+    // Whether the last reading saw the whole index (a missing index counts as read: it holds nothing).
+    bool IsIndexReadWhole() const { return m_indexReadWhole; }
     // Adds one record to the index file; what is held in memory does not change. The file is
     // rewritten through a temporary, so a failure never leaves part of a record, and a part left by
     // an older program is dropped. 0, writing nothing, for a record whose file name is not a plain
@@ -52,6 +56,7 @@ public:
 private:
     std::filesystem::path m_playback;
     std::vector<_stuDSRecorderInfo> m_records;
+    bool m_indexReadWhole = false;
 };
 
 // The records an index file's bytes hold, each field cut to its width, without a record cut short

@@ -85,6 +85,7 @@ private:
     void StartRecording();
     void StopRecording();
     void SaveRecording();
+    void ReportRecordingNotSaved();
     void SetRecordingKeys(bool recording);
     // Hands the values this request collected to the recording; false when it refused them.
     bool HandSampleRow();

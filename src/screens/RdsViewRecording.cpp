@@ -117,5 +117,15 @@ void CRdsView::SaveRecording()
     // recording that is not there.
     CDSRecorderInfoMgr index;
     if (!index.StoreRecording(record, *m_pRecording))
-        OutputDebugStringW(L"A live-data recording could not be filed in \"Playback\\\".\n");
+        ReportRecordingNotSaved();
+}
+
+void CRdsView::ReportRecordingNotSaved()
+{
+    // The technician believes the run is on disk until told otherwise (a full disk, a read-only
+    // program folder): say so while the car is still connected and the run can be repeated.
+    PopMsgDlg box(nullptr);
+    box.SetMessage(L"The recording could not be saved in \"Playback\\\".\r\n"
+                   L"Check that the disk has room and that the program folder can be written.");
+    box.DoModal();
 }

@@ -8,6 +8,10 @@
 #include "DSRecorderInfoMgr.h"
 #include "TempFolder.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -182,6 +186,35 @@ TEST_F(DSRecorderInfoMgrTest, SaveWritesBackWhatIsHeldSoMissingRecordingsLeaveTh
     EXPECT_EQ(FileNames(manager), (std::vector<std::wstring>{L"c", L"d"}));
     EXPECT_EQ(ReadFileBytes(Index()), Bytes(Record(L"c")));
 }
+
+TEST_F(DSRecorderInfoMgrTest, AMissingIndexCountsAsReadSoTheFirstSaveCreatesIt)
+{
+    CDSRecorderInfoMgr manager(program.Path());
+    EXPECT_TRUE(manager.IsIndexReadWhole());
+    manager.AddRecordInfo(Record(L"a"));
+    ASSERT_EQ(manager.SaveRecordInfo(), 1);
+    EXPECT_EQ(ReadFileBytes(Index()), Bytes(Record(L"a")));
+}
+
+#ifdef _WIN32
+// Another program (a virus scanner, a backup) holding the index while the list opens: leaving the
+// list must not replace every entry with the nothing that could be read.
+TEST_F(DSRecorderInfoMgrTest, AnIndexThatCouldNotBeReadIsNeverWrittenBack)
+{
+    WriteRecording("a");
+    const std::string stored = Bytes(Record(L"a"));
+    WriteIndex(stored);
+    HANDLE lock = CreateFileW(Index().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    CDSRecorderInfoMgr manager(program.Path());
+    CloseHandle(lock);
+
+    EXPECT_FALSE(manager.IsIndexReadWhole());
+    EXPECT_EQ(manager.GetCount(), 0);
+    EXPECT_EQ(manager.SaveRecordInfo(), 0);
+    EXPECT_EQ(ReadFileBytes(Index()), stored);
+}
+#endif
 
 TEST_F(DSRecorderInfoMgrTest, StoreRecordingWritesTheFileThenItsRecord)
 {

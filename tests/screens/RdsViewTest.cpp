@@ -448,6 +448,23 @@ TEST_F(RdsRecordTest, HomeAndAnEmptyListFileWhatWasRecorded)
     EXPECT_EQ(Index().size(), 2u);
 }
 
+TEST_F(RdsRecordTest, ARecordingThatCannotBeSavedIsReported)
+{
+    program.Write("Playback", "a file where the folder should be");
+    std::vector<std::wstring> told;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        told.push_back(box.text);
+        return IDOK;
+    });
+    SendItems(2, 1);
+    Record();
+    SendItems(2, 2);
+    Record();
+    EXPECT_FALSE(Screen().IsRecording());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find(L"could not be saved"), std::wstring::npos);
+}
+
 TEST_F(RdsRecordTest, PrintPutsTheLiveDataTableOnPaper)
 {
     SendTexts({{"Speed", "100", "km/h"}, {"Load", "20", "%"}});
