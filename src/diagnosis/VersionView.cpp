@@ -306,6 +306,8 @@ void CVersionView::OnBack()
 
 void CVersionView::OnAccept()
 {
+    if (m_bLaunching)
+        return;
     if (ResGetRunModeFlag() == L"1") {
         const std::wstring question = ResGetStringOr(0x1008000A, L"Run Mode") + L" : " + ResGetStringOr(0x10000013, L"Demo");
         if (Ask(question) != IDOK)
@@ -337,15 +339,17 @@ bool CVersionView::IsInterfaceNetworkConnected()
 
 void CVersionView::StartDiagnosis()
 {
+    if (m_bLaunching || DiagProgramProcess())
+        return;
+    m_bLaunching = true;
     if (ResGetRunModeFlag() != L"1" && !IsInterfaceNetworkConnected()) {
         if (Ask(ResGetStringOr(0x10080030, L"Connect Nuthawk failed, Please make sure WIFI connected correctly.")) != IDOK) {
             ShowWindow(Item(IDC_VERSION_STATUS), SW_HIDE);
+            EndLaunch();
             return;
         }
         ResSetRunModeFlag(L"1");
     }
-    if (DiagProgramProcess())
-        return;
     EnableList(false);
     ResSetLaunchFlag(1);
     if (ResGetRunModeFlag() != L"1") {
@@ -354,11 +358,18 @@ void CVersionView::StartDiagnosis()
             Ask(ResGetStringOr(0x10000608, L"Reset failed! \r\nYou'd better try again or power off and then on!"));
             EnableList(true);
             SetStatus(L"");
+            EndLaunch();
             return;
         }
     }
     Sleep(100);
-    PrepareLaunch();
+    if (!PrepareLaunch())
+        EndLaunch();
+}
+
+void CVersionView::EndLaunch()
+{
+    m_bLaunching = false;
 }
 
 bool CVersionView::PrepareLaunch()
@@ -387,6 +398,7 @@ void CVersionView::OnLaunchStep1()
             m_progress.SetPos(0);
             SetStatus(ResGetStringOr(0x10000604, L"Communication program running failed!"));
             EnableList(true);
+            EndLaunch();
             return;
         }
     }
@@ -398,6 +410,7 @@ void CVersionView::OnLaunchStep1()
 
 void CVersionView::OnLaunchStep2()
 {
+    EndLaunch();  // from here on a running program (or the debug flag) answers for the next start
     m_progress.SetPos(0);
     if (ResGetDiagDebug() == 1) {
         SetDiagProgramProcess(nullptr);

@@ -64,6 +64,10 @@ private:
 
     std::wstring m_strMakerDir;
     uint32_t m_nLinkProgramId = 0;
+    // A launch runs over two timers and may ask questions on the way; a second Accept or double
+    // click in that time must not start a second diagnostic program.
+    bool m_bLaunching = false;
+    void EndLaunch();
     CLaunchLink m_link;
     std::wstring m_strVersionLine;
     std::wstring m_strHelpDocument;

@@ -8,7 +8,16 @@
 
 namespace {
 
-DWORD g_printLockTimeoutMs = 30000;
+// Another program or view that prints holds the lock for the whole job: the user-interface thread
+// only tries, it never sits waiting for someone else's printer.
+DWORD g_printLockTimeoutMs = 0;
+
+void SayPrintingIsBusy()
+{
+    PopMsgDlg box(nullptr);
+    box.SetMessage(L"Printing is busy with another job.\r\nPlease print again when it has finished.");
+    box.DoModal();
+}
 
 }  // namespace
 
@@ -74,6 +83,7 @@ bool CFormViewEx::TakePrintLock()
         return true;
     CloseHandle(m_hPrintSemaphore);
     m_hPrintSemaphore = nullptr;
+    SayPrintingIsBusy();
     return false;
 }
 

@@ -65,8 +65,9 @@ public:
     virtual void OnResume() {}
     virtual void OnPause() {}
 
-    // The print lock "CANPRINT", shared with every other view and copy of the program. The wait is
-    // bounded; false when the lock could not be had in time.
+    // The print lock "CANPRINT", shared with every other view and copy of the program. Only tried
+    // (the wait is a test seam, 0 by default); when it is held elsewhere the user is told that
+    // printing is busy, and the result is false.
     bool TakePrintLock();
     void GivePrintLockBack();
     bool HoldsPrintLock() const { return m_hPrintSemaphore != nullptr; }

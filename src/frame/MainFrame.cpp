@@ -363,6 +363,8 @@ void CMainFrame::SwitchView(int viewId, int show)
 
 void CMainFrame::LeaveDiagnosis()
 {
+    // Every way out ends the diagnosis: the bars must not ask about a program that is gone.
+    SetDiagnosisRunning(false);
     if (HANDLE process = DiagProgramProcess()) {
         TerminateProcess(process, 0);
         Sleep(500);

@@ -30,5 +30,7 @@ std::optional<DEVICE_VERSION_TEXTS> ParseDeviceVersionReply(std::span<const uint
 
 bool ShouldStoreSerialNumber(const std::wstring& stored, const std::wstring& fresh)
 {
+    if (fresh.find_first_not_of(L' ') == std::wstring::npos)
+        return false;
     return stored.empty() || stored != fresh;
 }

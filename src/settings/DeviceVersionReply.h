@@ -19,5 +19,7 @@ struct DEVICE_VERSION_TEXTS {
 // tools show it; a zero byte in the serial number gives no character.
 std::optional<DEVICE_VERSION_TEXTS> ParseDeviceVersionReply(std::span<const uint8_t> reply);
 
-// Whether a serial number read from the device must be stored over the stored one.
+// Whether a serial number read from the device must be stored over the stored one. A blank one
+// (nothing but spaces: a device that was never given a number) never replaces what is stored, since
+// the same write also names the Wi-Fi network the station joins.
 bool ShouldStoreSerialNumber(const std::wstring& stored, const std::wstring& fresh);

@@ -182,6 +182,26 @@ TEST_F(VersionViewTest, WithTheDebugFlagTheProgramIsLeftToTheDeveloper)
     EXPECT_FALSE(fs::exists(maker / "V1" / "maker-transcript.txt")) << "nothing was started";
 }
 
+// The launch runs over timers: a second Accept before it ends (a slow interface) must neither ask
+// again nor start a second diagnostic program that nothing would ever end.
+TEST_F(VersionViewTest, OneLaunchAtATime)
+{
+    AddVersion("V1", "V1.0\n");
+    fs::copy_file(BuildProgramFolder() / "MAKER.exe", maker / "V1" / "MAKER.exe");
+    ResSetRunModeFlag(L"1");
+    ResSetDiagDebug(1);
+    CVersionView& view = Show();
+    view.SendMsg(WM_COMMAND, 3004);
+    view.SendMsg(WM_COMMAND, 3004);
+    view.SendMsg(WM_COMMAND, MAKEWPARAM(1006, LBN_DBLCLK), reinterpret_cast<LPARAM>(GetDlgItem(view.Handle(), 1006)));
+    EXPECT_EQ(boxes.size(), 1u) << "the second press found the launch under way";
+    const HWND list = GetDlgItem(view.Handle(), 1006);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(list) != FALSE; }));
+    view.SendMsg(WM_COMMAND, 3004);
+    EXPECT_EQ(boxes.size(), 2u) << "a launch that ended allows the next";
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(list) != FALSE; }));
+}
+
 TEST_F(VersionViewTest, DemoLaunchRunsTheDiagnosticProgramToItsEnd)
 {
     SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, L"hSemaphore"));

@@ -74,9 +74,11 @@ TEST_F(FormViewExTest, HomeEndsTheDiagnosisAndShowsTheMakerChooser)
     ASSERT_NE(process, nullptr);
     SetDiagProgramProcess(process);
     frame->SwitchView(161, 1);
+    frame->SetDiagnosisRunning(true);
     TakeTurn();
 
     frame->View(161)->SendMsg(WM_COMMAND, 3007);
+    EXPECT_FALSE(frame->IsDiagnosisRunning()) << "the bars no longer ask about a running program";
     EXPECT_TRUE(maker.HasExited());
     EXPECT_EQ(DiagProgramProcess(), nullptr);
     EXPECT_TRUE(TurnIsFree());
@@ -152,13 +154,15 @@ TEST_F(FormViewExTest, SnapshotsArePngFilesOfTheFrameSizeAndNeverOverwriteEachOt
     }
 }
 
-TEST_F(FormViewExTest, PrintWaitsForTheLockOnlySoLong)
+TEST_F(FormViewExTest, PrintNeverWaitsForAnotherJobAndSaysPrintingIsBusy)
 {
-    CFormViewEx::SetPrintLockTimeout(100);
+    AnswerBoxes(IDOK);
     HANDLE elsewhere = CreateSemaphoreW(nullptr, 1, 1, L"CANPRINT");  // another program prints
     ASSERT_EQ(WaitForSingleObject(elsewhere, 0), WAIT_OBJECT_0);
     CFormViewEx* view = frame->View(161);
     EXPECT_FALSE(view->TakePrintLock());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find(L"Printing is busy"), std::wstring::npos);
     view->OnPrint();
     EXPECT_FALSE(view->HoldsPrintLock());
 
@@ -170,7 +174,6 @@ TEST_F(FormViewExTest, PrintWaitsForTheLockOnlySoLong)
     EXPECT_EQ(WaitForSingleObject(elsewhere, 0), WAIT_OBJECT_0);
     ReleaseSemaphore(elsewhere, 1, nullptr);
     CloseHandle(elsewhere);
-    CFormViewEx::SetPrintLockTimeout(30000);
 }
 
 }  // namespace

@@ -68,6 +68,8 @@ TEST_P(SerialStoreTest, StoresANewOrChangedSerialNumber)
 
 INSTANTIATE_TEST_SUITE_P(Cases, SerialStoreTest, ::testing::Values(
     StoreCase{L"", L"NH20240017", true}, StoreCase{L"NH20240016", L"NH20240017", true},
-    StoreCase{L"NH20240017", L"NH20240017", false}, StoreCase{L"nh20240017", L"NH20240017", true}));
+    StoreCase{L"NH20240017", L"NH20240017", false}, StoreCase{L"nh20240017", L"NH20240017", true},
+    StoreCase{L"NH20240017", L"", false}, StoreCase{L"NH20240017", L"          ", false},
+    StoreCase{L"", L"", false}));
 
 }  // namespace
