@@ -91,7 +91,7 @@ void CVersionView::OnShowView()
         m_strMakerDir = chosen;
     for (int id : {3003, 3002, 3005})
         SetButtonState(id, false);
-    FillMiddleLeftBar();
+    FillMiddleLeftBar(this);
     SetDlgItemTextW(Handle(), IDC_VERSION_MAKER, ResGetMakerName().c_str());
 
     m_pHelpButton = std::make_unique<CBmpBtn>();
@@ -136,9 +136,7 @@ void CVersionView::OnShowView()
     LayOut();
 }
 
-// The bar shows where the choice came from: the regions of the maker chooser with the chosen one
-// marked, or the family chooser's caption alone.
-void CVersionView::FillMiddleLeftBar()
+void CVersionView::FillMiddleLeftBar(CFormViewEx* owner)
 {
     CMainFrame* frame = CMainFrame::Instance();
     if (!frame)
@@ -146,10 +144,10 @@ void CVersionView::FillMiddleLeftBar()
     CMiddleLeftBar& bar = frame->MiddleLeftBar();
     bar.ClearItemList();
     if (m_nReturnViewId == CHarrowfenView::kViewId) {
-        bar.AddItem(CHarrowfenView::ListCaption(), L"", this);
+        bar.AddItem(CHarrowfenView::ListCaption(), L"", owner);
     } else {
         for (const std::wstring& region : ResGetMakerList())
-            bar.AddItem(region, L"", this);
+            bar.AddItem(region, L"", owner);
         const int current = frame->MakerView().CurrentRegion() % kMaxItemButtons;
         bar.SetCurrentItem(std::clamp(current, 0, std::max(bar.GetItemCount() - 1, 0)));
     }

@@ -15,6 +15,10 @@
 
 class CVersionView : public CFormViewEx {
 public:
+    // The middle-left bar's tabs as the page the choice came from shows them: the maker chooser's
+    // regions with the chosen one marked, or the family chooser's caption alone. A tab pressed
+    // afterwards acts for `owner` (this view, or the help document shown from it).
+    void FillMiddleLeftBar(CFormViewEx* owner);
     static constexpr int kViewId = 136;
     CVersionView();
     ~CVersionView() override;
@@ -51,7 +55,6 @@ protected:
 
 private:
     void LayOut();
-    void FillMiddleLeftBar();
     void ListVersions();
     void OnSelectionChanged();
     void OnRecord();

@@ -1,6 +1,6 @@
 #pragma once
-// The installed vehicle software (view 445). Its screen is filled by its own part of the program; until then it is an
-// empty view that the frame can switch to.
+// The installed vehicle software (view 445). The tiles of the installed software come with the
+// view's own screen; until then the view sets up its bottom bar, so that Back leads to the home page.
 #include "FormViewEx.h"
 
 class CSoftwareManagementView : public CFormViewEx {
@@ -8,7 +8,9 @@ public:
     static constexpr int kViewId = 445;
     CSoftwareManagementView() : CFormViewEx(kViewId) {}
 
-    // Rebuilds the tiles for the list chosen on the middle-left bar; the tiles come with the view's
-    // own screen.
+    void OnShowView() override;
+    void OnBack() override;
+
+    // Rebuilds the tiles for the list chosen on the middle-left bar.
     void RefreshPage() {}
 };

@@ -11,6 +11,7 @@
 #include "ModalSeam.h"
 #include "ProcessValues.h"
 #include "StringResources.h"
+#include "TopBarModel.h"
 #include "ViewTable.h"
 #include "FrameFixture.h"
 
@@ -43,6 +44,74 @@ TEST_F(MainFrameTest, EveryViewOfTheTableExistsAndCanBeSwitchedTo)
     EXPECT_EQ(frame->View(4242), nullptr);
     frame->SwitchView(4242, 1);  // no such view: nothing happens
     EXPECT_EQ(frame->CurrentViewId(), 10056);
+}
+
+bool IsUsable(const CBmpBtn* button)
+{
+    return button && button->IsVisible() && button->IsEnabled();
+}
+
+// Whatever way the user came (a tile, a top-bar button, a question), every view of the table
+// leaves a button that leads somewhere else: a top-bar page other than its own, or Back, Home or
+// Exit on the bottom bar or the soft-button row.
+bool HasAWayOut(CMainFrame& frame, int viewId)
+{
+    for (const TOP_BAR_BUTTON& entry : TopBarButtons()) {
+        const CBmpBtn* button = frame.TopBar().GetButton(entry.id);
+        if (IsUsable(button) && entry.targetView != viewId && frame.TopBar().IsVisible())
+            return true;
+    }
+    if (viewId == 491 && frame.MiddleLeftBar().GetButton(0) && frame.MiddleLeftBar().GetButton(0)->IsVisible())
+        return true;  // its tabs close the document and return to the page the choice came from
+    for (int id : {3001, 3007, 3011}) {
+        if (frame.BottomBar().IsVisible() && IsUsable(frame.BottomBar().GetButton(id)))
+            return true;
+        if (frame.ButtonBar().IsVisible() && IsUsable(frame.ButtonBar().GetButton(id)))
+            return true;
+    }
+    return false;
+}
+
+// The pages outside a diagnosis, each reached from a fresh start (the home page fills no bar) by
+// the way a user comes to it. The diagnosis screens are shown only by the diagnostic program's
+// requests, which give them their keys; the update page (305) is reached only from the left guide
+// bar.
+struct WAY_IN {
+    int viewId;
+    int from;
+};
+
+TEST_F(MainFrameTest, NoViewLeavesTheUserWithoutAWayBack)
+{
+    const WAY_IN ways[] = {{131, 286}, {136, 131}, {295, 286}, {445, 446}, {446, 286}, {476, 446},
+                           {491, 136}, {492, 286}, {493, 286}, {494, 493}, {505, 286}};
+    ResSetMakerList({L"Europe", L"Asia"});  // the regions the maker chooser found
+    for (const WAY_IN& way : ways) {
+        frame->SwitchView(286, 1);
+        frame->TopBar().ClearButtons();
+        frame->BottomBar().DestroyButtons();
+        if (way.from != 286)
+            frame->SwitchView(way.from, 1);
+        frame->SwitchView(way.viewId, 1);
+        EXPECT_TRUE(HasAWayOut(*frame, way.viewId)) << "view " << way.viewId << " from " << way.from;
+    }
+    ResSetMakerList({});
+}
+
+TEST_F(MainFrameTest, BackOnTheStorePagesLeadsHomeAndToTheStore)
+{
+    const struct {
+        int viewId;
+        int back;
+    } cases[] = {{446, 286}, {445, 286}, {476, 446}};
+    for (const auto& page : cases) {
+        frame->SwitchView(286, 1);
+        frame->SwitchView(page.viewId, 1);
+        CBmpBtn* back = frame->BottomBar().GetButton(3001);
+        ASSERT_TRUE(back) << page.viewId;
+        frame->BottomBar().SendMsg(WM_COMMAND, MAKEWPARAM(3001, BN_CLICKED), reinterpret_cast<LPARAM>(back->Handle()));
+        EXPECT_EQ(frame->CurrentViewId(), page.back) << page.viewId;
+    }
 }
 
 TEST_F(MainFrameTest, TheHomePageCoversTheWholeClientAreaAboveEveryBar)
