@@ -11,6 +11,7 @@
 #include "PageTextBrowser.h"
 #include "ProcessValues.h"
 #include "RepairPageRules.h"
+#include "WebPageBrowser.h"
 
 namespace {
 
@@ -92,7 +93,10 @@ void CRepairInfoView::EnsureBrowser()
 {
     if (m_browser || !Handle())
         return;
-    m_browser = std::make_unique<CPageTextBrowser>(Handle(), kBrowserId, static_cast<IRepairPageEvents&>(*this));
+    IRepairPageEvents& events = *this;
+    m_browser = CWebPageBrowser::Create(Handle(), events);
+    if (!m_browser)  // no browser control here: the page's text still reaches the technician
+        m_browser = std::make_unique<CPageTextBrowser>(Handle(), kBrowserId, events);
     RECT client = {};
     GetClientRect(Handle(), &client);
     m_browser->Move(client);
