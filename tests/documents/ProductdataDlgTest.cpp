@@ -11,6 +11,8 @@
 
 #include "../frame/FrameFixture.h"
 #include "ProductdataDlg.h"
+#include "ProgramRun.h"
+#include "Snapshot.h"
 
 namespace {
 
@@ -93,7 +95,16 @@ TEST_F(ProductdataDlgTest, KindsWithEntriesHangUnderTheRootAndShowTheirList)
     EXPECT_FALSE(Shown(dialog->List(0)));
     TreeView_SelectItem(tree, root);  // the root shows nothing new
     EXPECT_EQ(dialog->CurrentKind(), 4);
-    EXPECT_EQ(GetWindowLongW(dialog->List(0), GWL_STYLE) & 0xFFFF, 0x0029 & 0xFFFF);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(dialog->List(0), GWL_STYLE)) & 0xFFFF, 0x0029u);
+
+    // A picture for a person to look at: the browser over the frame, Europe chosen.
+    SetWindowPos(dialog->Handle(), HWND_TOP, 0, 0, 640, 480, SWP_SHOWWINDOW);
+    RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
+    const std::wstring saved = SaveFrameSnapshot(frame->Handle());
+    ASSERT_FALSE(saved.empty());
+    const fs::path screenshots = BuildProgramFolder().parent_path().parent_path() / "screenshots";
+    fs::create_directories(screenshots);
+    fs::copy_file(saved, screenshots / "product-data.png", fs::copy_options::overwrite_existing);
 }
 
 TEST_F(ProductdataDlgTest, AnEmptyProgramFolderGivesTheRootAlone)

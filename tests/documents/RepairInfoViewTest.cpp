@@ -12,6 +12,7 @@
 #include "ProgramRun.h"
 #include "RepairInfoView.h"
 #include "RepairPageRules.h"
+#include "Snapshot.h"
 
 namespace {
 
@@ -82,6 +83,18 @@ protected:
         return count;
     }
 
+    // A picture of the frame for a person to look at, in the build folder's "screenshots".
+    void KeepSnapshot(const std::wstring& name) const
+    {
+        UpdateWindow(frame->Handle());
+        RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
+        const std::wstring saved = SaveFrameSnapshot(frame->Handle());
+        ASSERT_FALSE(saved.empty());
+        const fs::path screenshots = BuildProgramFolder().parent_path().parent_path() / "screenshots";
+        fs::create_directories(screenshots);
+        fs::copy_file(saved, screenshots / name, fs::copy_options::overwrite_existing);
+    }
+
     fs::path maker;
     fs::path pages;
     CRepairInfoView* view = nullptr;
@@ -111,6 +124,7 @@ TEST_F(RepairInfoViewTest, MainPageOfTheMenuPathIsRestoredShownAndRemoved)
     EXPECT_NE(view->History().Pages()[0].find(L"EN_Idle speed_MAIN.mht"), std::wstring::npos);
     EXPECT_FALSE(fs::exists(view->History().Pages()[0]));  // restored only while loading
     EXPECT_TRUE(fs::exists(pages / L"EN_Idle speed_MAIN.mht.enc"));
+    KeepSnapshot(L"repair-page.png");
 }
 
 TEST_F(RepairInfoViewTest, ALinkRestoresItsPageAndTheHistoryKeysWalkBack)
