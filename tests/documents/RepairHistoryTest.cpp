@@ -61,8 +61,9 @@ TEST(RepairHistory, NavigationScenarios)
             case Op::Reset: history.Reset(); break;
             }
             SCOPED_TRACE(std::string(scenario.name) + ", step " + std::to_string(i));
-            if (step.op == Op::Back || step.op == Op::Forward)
+            if (step.op == Op::Back || step.op == Op::Forward) {
                 EXPECT_EQ(page, step.path);
+            }
             EXPECT_EQ(history.Index(), step.index);
             EXPECT_EQ(history.CanGoBack(), step.canBack);
             EXPECT_EQ(history.CanGoForward(), step.canForward);
