@@ -143,8 +143,7 @@ void CMainFrame::CreateViews()
     m_pShowView = Add<CMShowView>(m_views);
     for (const auto& view : m_views) {
         view->CreateView(Handle(), view->ViewId());
-        if (view.get() != m_pRepairInfoView)
-            m_viewsById[view->ViewId()] = view.get();
+        m_viewsById[view->ViewId()] = view.get();
     }
 }
 

@@ -6,6 +6,7 @@ using A = VIEW_AREA;
 using L = LINES_RULE;
 
 const VIEW_ENTRY kViews[] = {
+    {101, A::DiagnosisLessRow, L::Show, true},
     {131, A::Wide, L::Hide, false},
     {136, A::Wide, L::Hide, false},
     {137, A::Diagnosis, L::Show, false},
