@@ -19,14 +19,29 @@ ProgramRestartCatcher& Catcher()
     return catcher;
 }
 
-std::string ExecutablePathAnsi()
+std::wstring ExecutablePath()
 {
     wchar_t path[kMaxExecutablePath] = {};
     const DWORD length = GetModuleFileNameW(nullptr, path, kMaxExecutablePath);
-    const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, path, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(std::max(size, 0)), '\0');
-    WideCharToMultiByte(CP_THREAD_ACP, 0, path, static_cast<int>(length), narrow.data(), size, nullptr, nullptr);
-    return narrow;
+    return length > 0 && length < kMaxExecutablePath ? std::wstring(path, length) : std::wstring();
+}
+
+// Started by its wide path: a program folder whose name the ANSI code page cannot spell still
+// restarts. Both handles are closed at once; the new copy is not waited for.
+bool StartNewCopy()
+{
+    const std::wstring path = ExecutablePath();
+    if (path.empty())
+        return false;
+    std::wstring commandLine = L"\"" + path + L"\"";  // quoted: a blank in a folder name starts nothing else
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
 }
 
 }  // namespace
@@ -36,15 +51,16 @@ ProgramRestartCatcher SetProgramRestartCatcher(ProgramRestartCatcher catcher)
     return std::exchange(Catcher(), std::move(catcher));
 }
 
-void RestartProgram()
+bool RestartProgram()
 {
-    if (Catcher()) {
-        Catcher()();
-        return;
-    }
-    // The new copy reads the changed setting at its start; whether it started or not, this one ends.
-    // Quoted, so a folder name with a blank cannot start some other program.
-    WinExec(("\"" + ExecutablePathAnsi() + "\"").c_str(), SW_SHOWNORMAL);
+    const bool started = Catcher() ? Catcher()() : StartNewCopy();
+    if (!started)
+        return false;
+    // The new copy reads the changed setting at its start.
+    if (Catcher())
+        return true;
     if (CApplication* application = CApplication::Current(); application && application->MainWindow())
         PostMessageW(application->MainWindow()->Handle(), WM_CLOSE, 0, 0);
+    return true;
 }
+

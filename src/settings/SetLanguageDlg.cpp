@@ -4,7 +4,7 @@
 
 #include "ConfigStore.h"
 #include "ProcessValues.h"
-#include "ProgramRestart.h"
+#include "SettingRestart.h"
 #include "ScopedWin.h"
 #include "StringResources.h"
 
@@ -181,6 +181,5 @@ void CSetLanguageDlg::Apply()
     const std::wstring chosen = UpperCase(m_strChosenCode);
     if (chosen == StoredLanguage())
         return;
-    SetConfigValue(L"COMMON\\LANGUAGE", L"CURMODE", chosen.c_str());
-    RestartProgram();
+    SaveSettingAndRestart([&chosen] { return SetConfigValue(L"COMMON\\LANGUAGE", L"CURMODE", chosen.c_str()); });
 }

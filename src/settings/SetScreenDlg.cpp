@@ -1,7 +1,7 @@
 #include "SetScreenDlg.h"
 
 #include "ConfigStore.h"
-#include "ProgramRestart.h"
+#include "SettingRestart.h"
 #include "resource.h"
 
 namespace {
@@ -13,10 +13,11 @@ int StoredScreenMode()
 
 }  // namespace
 
-// The two captions have no English text of their own: without a language file they stay empty.
+// The two captions have no built-in English text: without a language file that names them the
+// buttons say what the other setup page of the same choice says.
 CSetScreenDlg::CSetScreenDlg(HWND view)
-    : CTwoChoicePage(SETUP_PAGE::WindowSize, view, IDD_SETUPPAGE, {1093, 0x10080035, nullptr},
-                     {1094, 0x10080036, nullptr})
+    : CTwoChoicePage(SETUP_PAGE::WindowSize, view, IDD_SETUPPAGE, {1093, 0x10080035, L"Full Screen"},
+                     {1094, 0x10080036, L"Fixed Size"})
 {
 }
 
@@ -31,6 +32,5 @@ void CSetScreenDlg::Apply()
     const int stored = StoredScreenMode();
     if (fixedSize == (stored != 0))
         return;  // already so: no restart
-    SetConfigInt(L"COMMON\\SYSTEM", L"SCREENMODE", fixedSize ? 1 : 0);
-    RestartProgram();
+    SaveSettingAndRestart([fixedSize] { return SetConfigInt(L"COMMON\\SYSTEM", L"SCREENMODE", fixedSize ? 1 : 0); });
 }

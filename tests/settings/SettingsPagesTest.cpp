@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         BarsFixture::SetUp();
-        SetProgramRestartCatcher([this] { ++restarts; });
+        SetProgramRestartCatcher([this] { ++restarts; return restartWorks; });
     }
     void TearDown() override
     {
@@ -69,6 +69,7 @@ protected:
 
     fs::path config;
     int restarts = 0;
+    bool restartWorks = true;
 };
 
 TEST_F(SettingsPagesTest, TheLanguagePageOffersTheInstalledLanguagesAndRestartsForAnotherOne)
@@ -134,6 +135,38 @@ TEST_F(SettingsPagesTest, TheLanguageButtonsArePagedByThePageKeys)
     EXPECT_TRUE(page.ButtonAt(6)->IsVisible());
     EXPECT_EQ(page.ButtonAt(7)->WindowRect().top - page.ButtonAt(6)->WindowRect().top, 63) << "column by column";
     EXPECT_EQ(page.ButtonAt(9)->WindowRect().left - page.ButtonAt(6)->WindowRect().left, 299);
+}
+
+// A window size that cannot be stored, or a new copy that cannot start, must not leave the user with
+// no program or with a program that restarted into the old setting: say why and stay.
+TEST_F(SettingsPagesTest, AFailedSaveOrRestartIsToldAndTheProgramStays)
+{
+    std::vector<std::wstring> told;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        told.push_back(box.text);
+        return IDOK;
+    });
+    UseConfig("");  // no SYSTEM element: the choice cannot be stored
+    ShowPage(3);
+    EXPECT_EQ(PageButton(3, 1093)->GetText(), L"Full Screen");
+    EXPECT_EQ(PageButton(3, 1094)->GetText(), L"Fixed Size");
+    Click(PageButton(3, 1094));
+    Accept();
+    EXPECT_EQ(restarts, 0);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find(L"could not be saved"), std::wstring::npos);
+
+    told.clear();
+    restartWorks = false;
+    UseConfig("<SYSTEM SCREENMODE=\"0\" />");
+    ShowPage(3);
+    Click(PageButton(3, 1094));
+    Accept();
+    EXPECT_EQ(restarts, 1);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find(L"could not be started again"), std::wstring::npos);
+    EXPECT_NE(StoredConfig().find("SCREENMODE=\"1\""), std::string::npos);
+    EXPECT_TRUE(IsWindow(frame->Handle()));
 }
 
 // The update page's message after it opened a package: a running diagnostic program is ended, the
