@@ -180,13 +180,13 @@ void CVersionView::EnableList(bool enable)
     EnableWindow(Item(IDC_VERSION_LIST), enable);
 }
 
-std::wstring CVersionView::ReadDescriptionFile(const std::wstring& path) const
+std::optional<std::wstring> CVersionView::ReadDescriptionFile(const std::wstring& path) const
 {
     std::vector<uint8_t> bytes;
     if (!ReadFileBytesUpTo(path, kMaxDescriptionBytes, bytes)) {
         Sleep(20);  // a file being written: one more try
         if (!ReadFileBytesUpTo(path, kMaxDescriptionBytes, bytes))
-            return {};
+            return std::nullopt;
     }
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
         std::wstring text;
@@ -220,7 +220,12 @@ void CVersionView::ListVersions()
         const std::wstring path = m_strMakerDir + folder + L"\\" + language + L".txt";
         if (!Exists(path))
             continue;
-        const std::wstring line = SplitDescription(ReadDescriptionFile(path)).versionLine;
+        // A description that cannot be read (locked, or larger than any description) skips the
+        // version quietly; only one that was read and holds no version line is reported.
+        const std::optional<std::wstring> text = ReadDescriptionFile(path);
+        if (!text)
+            continue;
+        const std::wstring line = SplitDescription(*text).versionLine;
         if (line.empty()) {
             wchar_t message[600] = {};
             std::swprintf(message, std::size(message), L"%ls: bad format", path.c_str());
@@ -265,7 +270,7 @@ void CVersionView::OnSelectionChanged()
     ResSetSoftwareDir(software);
 
     const std::wstring language = GetConfigValue(L"COMMON\\LANGUAGE", L"CURMODE", L"EN");
-    const std::wstring text = ReadDescriptionFile(software + language + L".txt");
+    const std::wstring text = ReadDescriptionFile(software + language + L".txt").value_or(L"");
     if (!text.empty()) {
         const VERSION_DESCRIPTION parts = SplitDescription(text);
         m_strVersionLine = parts.versionLine;

@@ -3,6 +3,7 @@
 // one in the user's language, its help document, the "Record" choice, and the launch of the
 // diagnostic program from the chosen version.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,7 +64,7 @@ private:
     void OnLaunchStep1();
     void OnLaunchStep2();
     void EnableList(bool enable);
-    std::wstring ReadDescriptionFile(const std::wstring& path) const;
+    std::optional<std::wstring> ReadDescriptionFile(const std::wstring& path) const;
 
     std::wstring m_strMakerDir;
     uint32_t m_nLinkProgramId = 0;

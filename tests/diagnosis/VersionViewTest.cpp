@@ -93,13 +93,18 @@ TEST_F(VersionViewTest, ListsVersionsNewestFirstAndSkipsBrokenOnes)
     AddVersion("C", utf16);
     AddVersion("D", "\nno version line");
     fs::create_directories(maker / "E");  // no description at all
+    AddVersion("F", "V11.0\n" + std::string(1u << 20, 'x'));  // larger than any description: unreadable
+    AddVersion("G", "V12.0\n");
+    HANDLE locked = CreateFileW((maker / "G" / "EN.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     CVersionView& view = Show();
+    CloseHandle(locked);
     const auto versions = view.ListedVersions();
     ASSERT_EQ(versions.size(), 3u);
     EXPECT_EQ(versions[2], L"  V9.8");
     EXPECT_EQ(versions[0].substr(0, 7), L"  V10.1");
     EXPECT_EQ(versions[1].substr(0, 7), L"  V10.1");
-    ASSERT_EQ(boxes.size(), 1u);
+    ASSERT_EQ(boxes.size(), 1u) << "descriptions that cannot be read are skipped without a word";
     EXPECT_NE(boxes[0].find(L"D\\EN.txt: bad format"), std::wstring::npos);
     // The newest version is chosen at once: the software folder is one of the two V10.1 folders.
     const std::wstring software = ResGetSoftwareDir();
