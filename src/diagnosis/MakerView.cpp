@@ -8,6 +8,7 @@
 #include "DiagView.h"
 #include "ExchangeBuffer.h"
 #include "MainFrame.h"
+#include "PopMsgDlg.h"
 #include "ProcessValues.h"
 #include "SoftwareLists.h"
 
@@ -73,18 +74,37 @@ void CMakerView::BuildPages()
     FillMiddleLeftBar();
 
     const std::wstring programFolder = ResGetAppDir();
+    std::vector<std::wstring> leftOut;
     for (size_t i = 0; i < g_VehicleList.size(); ++i) {
         VEHICLE_LIST_ITEM& maker = *g_VehicleList[i];
         const CHOOSER_PLACE& place = pages.makers[i];
         maker.nPage = place.page;
         maker.nSlot = place.slot;
         if (place.page < 0) {
-            OutputDebugStringW((L"Maker chooser: no page left for " + maker.strPath + L"; not shown.\n").c_str());
+            leftOut.push_back(DisplayNameOf(maker));
             continue;
         }
         AddMaker(place.page, place.slot, DisplayNameOf(maker), MakerLogoPath(programFolder, maker.strPath),
                  maker.strPath);
     }
+    if (!leftOut.empty())
+        SayMakersLeftOut(leftOut);
+}
+
+// The middle-left bar has seven region buttons and a page 100 icons: installed software beyond that
+// cannot be chosen, and the technician must know why it is missing rather than think it lost.
+void CMakerView::SayMakersLeftOut(const std::vector<std::wstring>& names)
+{
+    constexpr size_t kNamesShown = 10;
+    std::wstring text = L"Installed software that the chooser cannot show (it has room for seven regions of "
+                        L"100 makers each):";
+    for (size_t i = 0; i < names.size() && i < kNamesShown; ++i)
+        text += (i == 0 ? L"\r\n" : L", ") + names[i];
+    if (names.size() > kNamesShown)
+        text += L" and " + std::to_wstring(names.size() - kNamesShown) + L" more";
+    PopMsgDlg box(nullptr);
+    box.SetMessage(text);
+    box.DoModal();
 }
 
 void CMakerView::PrepareExchangeBlock()

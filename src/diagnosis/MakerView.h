@@ -5,6 +5,7 @@
 // whenever a diagnosis ends.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ChooserView.h"
 #include "ScopedWin.h"
@@ -34,6 +35,8 @@ protected:
     void OnDestroy() override;
 
 private:
+    void SayMakersLeftOut(const std::vector<std::wstring>& names);
+
     CScopedHandle m_hSharedMemory;
     uint8_t* m_pSharedView = nullptr;
 };

@@ -262,7 +262,7 @@ TEST_F(ChooserViewTest, AReloadRebuildsBothChoosersAtTheirNextShow)
     EXPECT_FALSE(Families().IsListChanged());
 }
 
-TEST_F(ChooserViewTest, MakersOfAnEighthRegionAreLeftOut)
+TEST_F(ChooserViewTest, MakersOfAnEighthRegionAreLeftOutAndTheUserIsTold)
 {
     std::string regions;
     for (int i = 1; i <= 8; ++i) {
@@ -272,7 +272,11 @@ TEST_F(ChooserViewTest, MakersOfAnEighthRegionAreLeftOut)
     }
     software.Config(Names(regions));
     software.Load();
+    AnswerBoxes(IDOK);
     frame->SwitchView(131, 1);
+    ASSERT_EQ(asked.size(), 1u) << "the technician is told, not left to think the software lost";
+    EXPECT_NE(asked[0].find(L"cannot show"), std::wstring::npos);
+    EXPECT_NE(asked[0].find(L"Maker"), std::wstring::npos);
     EXPECT_EQ(Makers().PageCount(), 7);
     EXPECT_EQ(frame->MiddleLeftBar().GetItemCount(), 7);
     for (int page = 0; page < 7; ++page)
