@@ -231,8 +231,15 @@ RECT CMainFrame::AreaRect(VIEW_AREA area) const
 void CMainFrame::PlaceViews()
 {
     m_rcDiagnosis = AreaRect(VIEW_AREA::Diagnosis);
-    m_rcHelpInfoBar = m_wndHelpInfoBar.WindowRect();
-    m_rcButtonBar = m_wndButtonBar.WindowRect();
+    // Kept in the frame's client coordinates: the window is centred and can be dragged afterwards,
+    // and a screen position taken now would put the bar elsewhere then.
+    const auto inClient = [this](const CWindow& bar) {
+        RECT rect = bar.WindowRect();
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    m_rcHelpInfoBar = inClient(m_wndHelpInfoBar);
+    m_rcButtonBar = inClient(m_wndButtonBar);
     for (const auto& [id, view] : m_viewsById) {
         if (const VIEW_ENTRY* entry = FindViewEntry(id))
             view->Move(AreaRect(entry->area), true);
@@ -301,9 +308,7 @@ void CMainFrame::ApplyBars(const BAR_VISIBILITY& bars)
         const int height = Height(m_rcHelpInfoBar);
         m_wndHelpInfoBar.Move(m_rcDiagnosis.left, m_rcDiagnosis.bottom - height, width, height, true);
     } else {
-        RECT saved = m_rcHelpInfoBar;
-        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&saved), 2);
-        m_wndHelpInfoBar.Move(saved, true);
+        m_wndHelpInfoBar.Move(m_rcHelpInfoBar, true);
     }
     m_wndHelpInfoBar.Show(bars.help ? SW_SHOW : SW_HIDE);
 }

@@ -114,6 +114,19 @@ TEST_F(MainFrameTest, BackOnTheStorePagesLeadsHomeAndToTheStore)
     }
 }
 
+// The actuator-test screen puts the help line back where the frame had it; a window that was moved
+// (centred at start, dragged later) must not get it at the old screen place, over the table.
+TEST_F(MainFrameTest, TheHelpLineKeepsItsPlaceInAMovedWindow)
+{
+    frame->SwitchView(166, 1);
+    const RECT before = InFrame(frame->Handle(), frame->HelpInfoBar().Handle());
+    RECT window = frame->WindowRect();
+    SetWindowPos(frame->Handle(), nullptr, window.left + 60, window.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    frame->SwitchView(160, 1);  // the multiple selection moves the line into its own area
+    frame->SwitchView(166, 1);
+    EXPECT_TRUE(SameRect(InFrame(frame->Handle(), frame->HelpInfoBar().Handle()), before));
+}
+
 TEST_F(MainFrameTest, TheHomePageCoversTheWholeClientAreaAboveEveryBar)
 {
     frame->SwitchView(286, 1);
