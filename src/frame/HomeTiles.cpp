@@ -7,7 +7,7 @@ using T = OUTSIDE_TOOL;
 
 const HOME_TILE kTiles[] = {
     {1096, 339, 460, 31, 464, 0x10090002, L"Smart test system", false, R::Enabled, T::None, 492},
-    {1108, 335, 456, 513, 348, 0x10090008, L"Data Record", false, R::Disabled, T::None, 493},
+    {1108, 335, 456, 513, 348, 0x10090008, L"Data Record", false, R::WhenToolExists, T::ScreenRecorder, 493},
     {1103, 332, 462, 841, 233, 0x10090007, L"Manual", false, R::WhenManualAvailable, T::None, 505},
     {1104, 336, 464, 759, 118, 0x10090004, L"Online stor", false, R::Enabled, T::None, 446},
     {1005, 342, 466, 513, 233, 0x10090005, L"Test track", false, R::Disabled, T::None, 0},

@@ -54,7 +54,7 @@ TEST(HomeTiles, AreMadeInTheirOrderWithTheirRulesAndTargets)
         {1096, BUTTON_RULE::Enabled, OUTSIDE_TOOL::None, 492},
         {1105, BUTTON_RULE::WhenToolExists, OUTSIDE_TOOL::DtcQuery, 0},
         {1005, BUTTON_RULE::Disabled, OUTSIDE_TOOL::None, 0},
-        {1108, BUTTON_RULE::Disabled, OUTSIDE_TOOL::None, 493},
+        {1108, BUTTON_RULE::WhenToolExists, OUTSIDE_TOOL::ScreenRecorder, 493},
         {1106, BUTTON_RULE::Disabled, OUTSIDE_TOOL::None, 0},
         {1131, BUTTON_RULE::WhenToolExists, OUTSIDE_TOOL::Dictionary, 0},
         {1132, BUTTON_RULE::Enabled, OUTSIDE_TOOL::None, 295},

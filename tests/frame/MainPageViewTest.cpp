@@ -58,9 +58,12 @@ TEST_F(MainPageViewTest, TilesAreEnabledByTheirRulesAtEveryShow)
         bool dictionary, dtcQuery;
     };
     const Case cases[] = {{L"EN", false, false}, {L"CN", true, false}, {L"TW", false, true}, {L"DE", true, true}};
+    // The screen recorder's tile follows the recorder program, as the top bar's button does.
+    InstallTool(OUTSIDE_TOOL::ScreenRecorder);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
         std::filesystem::remove_all(programFolder / "tools");
+        InstallTool(OUTSIDE_TOOL::ScreenRecorder);
         if (c.dictionary)
             InstallTool(OUTSIDE_TOOL::Dictionary);
         if (c.dtcQuery)
@@ -71,11 +74,20 @@ TEST_F(MainPageViewTest, TilesAreEnabledByTheirRulesAtEveryShow)
         EXPECT_EQ(page().GetTile(1103)->IsEnabled(), manual);
         EXPECT_EQ(page().GetTile(1131)->IsEnabled(), c.dictionary);
         EXPECT_EQ(page().GetTile(1105)->IsEnabled(), c.dtcQuery);
-        for (int id : {1005, 1108, 1106, 1130})
+        for (int id : {1005, 1106, 1130})
             EXPECT_FALSE(page().GetTile(id)->IsEnabled()) << id;
-        for (int id : {1097, 1096, 1132, 1104, 3011})
+        for (int id : {1097, 1096, 1132, 1104, 3011, 1108})
             EXPECT_TRUE(page().GetTile(id)->IsEnabled()) << id;
     }
+}
+
+TEST_F(MainPageViewTest, WithoutTheScreenRecorderItsTileIsOff)
+{
+    ShowAgain();
+    EXPECT_FALSE(page().GetTile(1108)->IsEnabled());
+    InstallTool(OUTSIDE_TOOL::ScreenRecorder);
+    ShowAgain();
+    EXPECT_TRUE(page().GetTile(1108)->IsEnabled());
 }
 
 TEST_F(MainPageViewTest, AToolInstalledWhileTheHomePageIsShownCountsFromTheNextShow)
@@ -89,7 +101,8 @@ TEST_F(MainPageViewTest, AToolInstalledWhileTheHomePageIsShownCountsFromTheNextS
 
 TEST_F(MainPageViewTest, TilesOpenTheirViews)
 {
-    const std::pair<int, int> cases[] = {{1097, 131}, {1096, 492}, {1132, 295}, {1104, 446}, {1103, 505}};
+    InstallTool(OUTSIDE_TOOL::ScreenRecorder);
+    const std::pair<int, int> cases[] = {{1097, 131}, {1096, 492}, {1132, 295}, {1104, 446}, {1103, 505}, {1108, 493}};
     for (const auto& [id, view] : cases) {
         SCOPED_TRACE(id);
         ShowAgain();
