@@ -1,6 +1,7 @@
 #include "DataRecordView.h"
 
 #include "MainFrame.h"
+#include "StringResources.h"
 
 namespace {
 
@@ -18,6 +19,13 @@ void CDataRecordView::OnShowView()
 {
     CFormViewEx::OnShowView();
     ShowRecordingPageBars(*this);
+    if (CMainFrame* frame = CMainFrame::Instance()) {
+        CMiddleLeftBar& bar = frame->MiddleLeftBar();
+        bar.ClearItemList();
+        bar.AddItem(ResGetStringOr(0x20000171, L"Screen recording"), L"", this);
+        bar.CreateButtons();
+        RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
     if (!m_panel) {
         auto panel = std::make_unique<CScreenRecordDlg>(Handle());
         if (!panel->CreateModeless())

@@ -99,6 +99,9 @@ TEST_F(ScreenRecordTest, StartPauseResumeStopReachTheRecorderAndTheRecordingIsLi
 TEST_F(ScreenRecordTest, WithoutTheRecorderProgramStartIsDisabled)
 {
     ASSERT_NE(ShowPage(), nullptr);
+    ASSERT_EQ(frame->MiddleLeftBar().GetItemCount(), 1) << "the page's own item on the middle-left bar";
+    EXPECT_EQ(frame->MiddleLeftBar().GetItem(0).name, L"Screen recording");
+    ASSERT_NE(frame->MiddleLeftBar().GetButton(0), nullptr);
     EXPECT_FALSE(Enabled(CScreenRecordDlg::kStart));
     EXPECT_FALSE(Enabled(CScreenRecordDlg::kStop));
 }
