@@ -1,5 +1,7 @@
 #include "PdfReader.h"
 
+#include <string>
+
 #include "MainFrame.h"
 #include "MessageBox.h"
 #include "ProcessValues.h"
@@ -25,7 +27,8 @@ void CloseAndWait(HWND reader)
     Sleep(kCloseWaitMs);
 }
 
-bool StartReaderProgram(HWND sender)
+// The process id of the started reader, or 0.
+DWORD StartReaderProgram(HWND sender)
 {
     const std::wstring folder = ResGetAppDir() + L"tools\\PDF\\";
     const std::wstring program = folder + L"PDFReader.exe";
@@ -35,19 +38,45 @@ bool StartReaderProgram(HWND sender)
     if (!CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process)) {
         ShowMessageBox(sender, std::to_wstring(GetLastError()), L"", MB_OK);
-        return false;
+        return 0;
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return true;
+    return process.dwProcessId;
 }
 
-HWND WaitForReaderWindow()
+struct READER_SEARCH {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchReaderOfProcess(HWND window, LPARAM lParam)
 {
-    HWND window = FindReaderWindow();
+    auto* search = reinterpret_cast<READER_SEARCH*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t title[16] = {};
+    if (owner != search->processId || GetWindowTextW(window, title, 16) <= 0 || std::wstring(title) != L"PDFReader")
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindReaderWindowOf(DWORD processId)
+{
+    READER_SEARCH search = {processId, nullptr};
+    EnumWindows(MatchReaderOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Only the window of the reader just started: an earlier reader still closing (or any other window
+// of that title) must not receive the next document.
+HWND WaitForReaderWindow(DWORD processId)
+{
+    HWND window = FindReaderWindowOf(processId);
     for (int lookup = 0; lookup < kWindowLookups && !window; ++lookup) {
         Sleep(kCloseWaitMs);
-        window = FindReaderWindow();
+        window = FindReaderWindowOf(processId);
     }
     return window;
 }
@@ -81,9 +110,10 @@ bool OpenDocumentInReader(const std::wstring& document, HWND& reader, HWND sende
         CloseAndWait(reader);
         reader = nullptr;
     }
-    if (!StartReaderProgram(sender))
+    const DWORD processId = StartReaderProgram(sender);
+    if (!processId)
         return false;
-    HWND window = WaitForReaderWindow();
+    HWND window = WaitForReaderWindow(processId);
     if (!window)
         return false;
     reader = window;

@@ -258,6 +258,24 @@ TEST_F(DocumentViewsTest, DocumentViewEmbedsItsReaderAndBackClosesIt)
     EXPECT_NE(LogAfterOpening().find("close\n"), std::string::npos);
 }
 
+// A reader slow to close (here: one that ignores the close) keeps its window titled "PDFReader";
+// the document must go to the reader the shell just started, not to the first window of that title.
+TEST_F(DocumentViewsTest, TheDocumentGoesToTheReaderJustStarted)
+{
+    AddFile("help/Help_EN.pdf");
+    HWND deaf = CreateWindowW(L"STATIC", L"PDFReader", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(deaf, nullptr);
+    HWND reader = nullptr;
+    ASSERT_TRUE(OpenDocumentInReader(ResGetAppDir() + L"help\\Help_EN.pdf", reader, frame->Handle()));
+    EXPECT_NE(reader, deaf);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(reader, &owner);
+    EXPECT_NE(owner, GetCurrentProcessId());
+    EXPECT_NE(ReaderLog().find("Help_EN.pdf\n"), std::string::npos);
+    SendReaderControl(reader, 6, 1);
+    DestroyWindow(deaf);
+}
+
 TEST_F(DocumentViewsTest, AReaderThatCannotStartIsReported)
 {
     fs::remove(programFolder.Path() / "tools" / "PDF" / "PDFReader.exe");
