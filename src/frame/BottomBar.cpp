@@ -100,7 +100,10 @@ bool CBottomBar::OnCommand(int id, int code, HWND)
         return false;
     // The frame hands the command to the active view; the view may switch views or close the
     // program, so the bar looks at itself again only when it still exists.
-    SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    {
+        CFormViewEx::CBottomBarCommandScope fromTheBar;
+        SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    }
     if (IsWindow())
         UpdateCommandStates();
     return true;

@@ -1,5 +1,7 @@
 #include "FormViewEx.h"
 
+#include <utility>
+
 #include "MainFrame.h"
 #include "PopMsgDlg.h"
 #include "RepairInfoView.h"
@@ -11,6 +13,7 @@ namespace {
 // Another program or view that prints holds the lock for the whole job: the user-interface thread
 // only tries, it never sits waiting for someone else's printer.
 DWORD g_printLockTimeoutMs = 0;
+bool g_bottomBarCommand = false;
 
 void SayPrintingIsBusy()
 {
@@ -66,6 +69,18 @@ void CFormViewEx::OnHideView()
     // A lock kept "until Back or Home" must not outlive the view: left any other way, the next
     // Print would wait on a lock nobody will give back.
     GivePrintLockBack();
+}
+
+bool CFormViewEx::IsBottomBarCommand()
+{
+    return g_bottomBarCommand;
+}
+
+CFormViewEx::CBottomBarCommandScope::CBottomBarCommandScope() : m_previous(std::exchange(g_bottomBarCommand, true)) {}
+
+CFormViewEx::CBottomBarCommandScope::~CBottomBarCommandScope()
+{
+    g_bottomBarCommand = m_previous;
 }
 
 void CFormViewEx::SetPrintLockTimeout(DWORD milliseconds)

@@ -73,6 +73,22 @@ public:
     bool HoldsPrintLock() const { return m_hPrintSemaphore != nullptr; }
     static void SetPrintLockTimeout(DWORD milliseconds);
 
+    // True while a command of the frame's bottom bar (Back, Print, Snapshot, ...) is being handled.
+    // A screen whose own keys take a range of ids that the bar's commands fall into (the actuator
+    // test's buttons from 3017 on) must leave those to the base.
+    static bool IsBottomBarCommand();
+    // Marks the commands sent while it lives as the bottom bar's.
+    class CBottomBarCommandScope {
+    public:
+        CBottomBarCommandScope();
+        ~CBottomBarCommandScope();
+        CBottomBarCommandScope(const CBottomBarCommandScope&) = delete;
+        CBottomBarCommandScope& operator=(const CBottomBarCommandScope&) = delete;
+
+    private:
+        bool m_previous;
+    };
+
 protected:
     bool OnCommand(int id, int code, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;

@@ -348,7 +348,8 @@ bool CActiveTestView::HandlesCommand(int commandId) const
 
 bool CActiveTestView::OnCommand(int id, int code, HWND control)
 {
-    if (id >= active_test::kFirstButton && id <= active_test::kLastButton && (code == 0 || code == 1)) {
+    if (id >= active_test::kFirstButton && id <= active_test::kLastButton && (code == 0 || code == 1) &&
+        !IsBottomBarCommand()) {
         OnTestButton(id);
         return true;
     }

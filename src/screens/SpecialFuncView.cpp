@@ -247,7 +247,8 @@ bool CSpecialFuncView::HandlesCommand(int commandId) const
 // to the next request.
 bool CSpecialFuncView::OnCommand(int id, int code, HWND control)
 {
-    if (id >= kFirstKeyId && id <= kLastKeyId && (code == 0 || code == 1)) {
+    if (id >= kFirstKeyId && id <= kLastKeyId && (code == 0 || code == 1) &&
+        !IsBottomBarCommand()) {
         m_nKey = id - kFirstKeyId;
         return true;
     }

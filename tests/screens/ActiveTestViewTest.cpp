@@ -142,6 +142,37 @@ TEST_F(ActiveTestViewTest, AnswerModeWaitsForAButtonOrARow)
     ReturnTurn();
 }
 
+// The bottom bar's Snapshot (3028) has an id inside the range of the test buttons: it must take a
+// snapshot, and neither answer button 11 nor start test 12.
+TEST_F(ActiveTestViewTest, TheBottomBarsSnapshotIsNeverATestButton)
+{
+    std::vector<std::pair<std::string, char>> twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve.push_back({"T" + std::to_string(i), 0});
+    frame->BottomBar().DestroyButtons();
+    frame->BottomBar().AddButton(3028);
+    for (uint8_t option : {uint8_t{0xFF}, uint8_t{0x00}}) {
+        SCOPED_TRACE(option);
+        SendIdRows(option, Buttons(twelve), 12, {{Id(1), "1"}});
+        if (option == 0x00) {
+            EXPECT_EQ(TakeAnswer(5), "\0\x05\x1E\x00\xFF"s);
+            ReturnTurn();
+        }
+        block[exchange::kMailboxMarker] = 0;
+        block[exchange::kMailboxKey] = 0;
+        CBmpBtn* snapshot = frame->BottomBar().GetButton(3028);
+        ASSERT_NE(snapshot, nullptr);
+        frame->BottomBar().SendMsg(WM_COMMAND, MAKEWPARAM(3028, BN_CLICKED), reinterpret_cast<LPARAM>(snapshot->Handle()));
+        EXPECT_EQ(block[exchange::kMailboxKey], 0) << "no test started";
+        if (option == 0xFF) {
+            EXPECT_FALSE(TokenFree()) << "no button answered";
+            frame->SendMsg(WM_COMMAND, 3028);  // the soft-button row's twelfth button still answers
+            EXPECT_EQ(TakeAnswer(5), "\0\x05\x1E\xFF\x0B"s);
+            ReturnTurn();
+        }
+    }
+}
+
 TEST_F(ActiveTestViewTest, TheTextFormWithHelpAndMoreThan32Records)
 {
     std::vector<std::pair<std::string, char>> records;
