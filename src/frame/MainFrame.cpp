@@ -306,7 +306,8 @@ void CMainFrame::ApplyBars(const BAR_VISIBILITY& bars)
     if (bars.moveHelpToDiagnosisArea) {
         const int width = Width(m_rcHelpInfoBar);
         const int height = Height(m_rcHelpInfoBar);
-        m_wndHelpInfoBar.Move(m_rcDiagnosis.left, m_rcDiagnosis.bottom - height, width, height, true);
+        const int rowHeight = bars.row ? Height(m_rcButtonBar) : 0;
+        m_wndHelpInfoBar.Move(m_rcDiagnosis.left, m_rcDiagnosis.bottom - rowHeight - height, width, height, true);
     } else {
         m_wndHelpInfoBar.Move(m_rcHelpInfoBar, true);
     }

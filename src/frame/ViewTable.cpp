@@ -13,7 +13,9 @@ const VIEW_ENTRY kViews[] = {
     {138, A::Diagnosis, L::Show, false},
     {158, A::Diagnosis, L::Show, false},
     {159, A::DiagnosisLessRow, L::Show, true},
-    {160, A::Diagnosis, L::Show, false},
+    // Its Exit, Select All and import keys sit in the soft-button row, so the row is shown, with the
+    // help line just above it.
+    {160, A::DiagnosisLessRowAndHelp, L::Show, true},
     {161, A::DiagnosisLessRow, L::Show, true},
     {162, A::DiagnosisLessRow, L::Show, true},
     {164, A::DiagnosisLessRow, L::Show, true},

@@ -71,7 +71,7 @@ void CMultSelectView::PlaceEngine()
         m_pMultiCtrl->Attach(ClientRect(), Handle());
     }
     m_pMultiCtrl->SetRect(ClientRect());
-    m_pMultiCtrl->SetHeaderHeight(0, 0);
+    // The table keeps the header the engine gives every table; only the menu screen removes it.
     if (m_singleChoice) {
         m_pMultiCtrl->SetColumns(2, 0);
         m_pMultiCtrl->SetColumnWidths(0, kMarkColumnWidth, 0);
@@ -107,6 +107,13 @@ void CMultSelectView::ShowRequest()
     if (!block || !m_pMultiCtrl)
         return;
     ShowStatus(L"");
+    // Requests that follow each other on this screen do not show it again: the form (one choice or
+    // several) and its keys follow each request.
+    if (const bool single = CRequestReader(*block).Option() == 1; single != m_singleChoice) {
+        m_singleChoice = single;
+        PlaceEngine();
+        SetupButtons();
+    }
     const MULTI_SELECT_REQUEST request = ParseMultiSelectRequest(*block);
     m_count = static_cast<uint16_t>(request.items.size());
     m_firstRow = request.firstRow;

@@ -121,6 +121,45 @@ TEST_F(MultSelectViewTest, SelectAllTwiceLeavesNothingSelected)
     EXPECT_EQ(TakeAnswer(5), std::string("\x00\x07\x28\x00\x02", 5));
 }
 
+// The screen's own keys sit in the soft-button row: the row must be there to press them, and the
+// help line and the list must not cover it.
+TEST_F(MultSelectViewTest, ItsKeysCanBePressedInTheSoftButtonRow)
+{
+    Send(0, 5, 0, std::string("\x00", 1), 0);
+    ASSERT_TRUE(frame->ButtonBar().IsVisible());
+    for (int id : {3011, 3025}) {
+        CBmpBtn* key = frame->ButtonBar().GetButton(id);
+        ASSERT_NE(key, nullptr) << id;
+        EXPECT_TRUE(key->IsVisible() && key->IsEnabled()) << id;
+    }
+    const RECT row = InFrame(frame->Handle(), frame->ButtonBar().Handle());
+    const RECT help = InFrame(frame->Handle(), frame->HelpInfoBar().Handle());
+    const RECT list = InFrame(frame->Handle(), view().Handle());
+    EXPECT_LE(help.bottom, row.top);
+    EXPECT_LE(list.bottom, frame->HelpInfoBar().IsVisible() ? help.top : row.top);
+    const std::vector<int> bottoms = engine().RowBottoms();
+    ASSERT_GE(bottoms.size(), 2u);
+    EXPECT_GE(bottoms[0] - (bottoms[1] - bottoms[0]), 37) << "the first row lies under the table's header";
+    CBmpBtn* selectAll = frame->ButtonBar().GetButton(3025);
+    frame->ButtonBar().SendMsg(WM_COMMAND, MAKEWPARAM(3025, BN_CLICKED), reinterpret_cast<LPARAM>(selectAll->Handle()));
+    for (int r = 0; r < 5; ++r)
+        EXPECT_TRUE(engine().IsRowSelected(r)) << r;
+}
+
+TEST_F(MultSelectViewTest, TheFormFollowsEachRequest)
+{
+    Send(1, 4, 0, std::string("\x00", 1), 0);
+    EXPECT_TRUE(view().IsSingleChoice());
+    view().OnBack();
+    TakeAnswer(5);
+    Send(0, 4, 0, std::string("\x00", 1), 0);
+    EXPECT_FALSE(view().IsSingleChoice());
+    EXPECT_NE(frame->ButtonBar().GetButton(3025), nullptr) << "the keys of the multiple selection";
+    EXPECT_EQ(engine().GetColumnCount(), 1);
+    view().OnBack();
+    TakeAnswer(5);
+}
+
 TEST_F(MultSelectViewTest, ASavedSelectionOfThisSoftwareIsLoaded)
 {
     const fs::path software = programFolder / "Scan" / "EU" / "ALFA" / "V1";
