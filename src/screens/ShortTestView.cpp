@@ -46,6 +46,21 @@ void CShortTestView::ShowToggleKey()
     SetToggleCaption(kStopCaption);
 }
 
+// The screen is polled without being shown again, so a mode word that first comes with a later
+// request brings the toggle key as a first request's would. Requests without one leave the key
+// as it is: the diagnostic program names the mode once, not with every poll.
+void CShortTestView::FollowModeWord(uint16_t mode)
+{
+    CMainFrame* frame = CMainFrame::Instance();
+    if (mode == 0 || !frame)
+        return;
+    const CBmpBtn* key = frame->ButtonBar().GetButton(kToggleKey);
+    if (key && key->IsVisible())
+        return;
+    m_toggle = true;
+    ShowToggleKey();
+}
+
 void CShortTestView::SetToggleCaption(uint32_t textId)
 {
     const std::wstring caption = ResGetString(textId);
@@ -64,6 +79,7 @@ void CShortTestView::ShowRequest()
     if (m_title.empty())
         m_title = L"Quick test";
     SetText(m_title);
+    FollowModeWord(request.mode);
     if (request.mode == 2) {
         if (CMainFrame* frame = CMainFrame::Instance(); frame && frame->ButtonBar().GetButton(kToggleKey))
             frame->ButtonBar().GetButton(kToggleKey)->Enable(false);

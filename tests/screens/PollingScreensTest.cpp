@@ -104,6 +104,17 @@ TEST_F(PollingScreensTest, AQuickTestOfTheSameLengthKeepsItsPage)
     EXPECT_FALSE(SoftKey(3017) && SoftKey(3017)->IsVisible()) << "no mode word: no toggle key";
 }
 
+TEST_F(PollingScreensTest, TheToggleKeyFollowsTheModeWordOfEachRequest)
+{
+    Exchange(100, ShortTest(2), 5);
+    EXPECT_FALSE(SoftKey(3017) && SoftKey(3017)->IsVisible());
+    Exchange(100, ShortTest(2, BE16(1)), 5);
+    ASSERT_NE(SoftKey(3017), nullptr);
+    EXPECT_TRUE(SoftKey(3017)->IsVisible() && SoftKey(3017)->IsEnabled()) << "a mode word on a later request";
+    Exchange(100, ShortTest(2), 5);
+    EXPECT_TRUE(SoftKey(3017)->IsVisible()) << "a poll without a mode word keeps the key";
+}
+
 TEST_F(PollingScreensTest, ModeTwoShowsTheToggleKeyDisabled)
 {
     Exchange(100, ShortTest(2, BE16(2)), 5);
