@@ -1,5 +1,7 @@
 #include "StView.h"
 
+#include <utility>
+
 #include "BottomBar.h"
 #include "ButtonBar.h"
 #include "MainFrame.h"
@@ -64,6 +66,9 @@ void CStView::ShowRequest()
         return;
     const STATUS_LIST_REQUEST request = ParseStatusListRequest(*block);
     if (request.drawable) {
+        // Hiding and placing the controls can move the focus into the edit line; that is the
+        // screen's doing, not the user's, and must not be reported as an action.
+        const bool wasDrawing = std::exchange(m_bDrawing, true);
         ChooseLayout(request.layout);
         SetTitle(request.title);
         SetTexts(request.texts);
@@ -71,6 +76,7 @@ void CStView::ShowRequest()
         if (request.hasTable)
             ShowTable(request);
         ShowTitleOnTitleBar();
+        m_bDrawing = wasDrawing;
     }
     SendAnswer();
 }
@@ -251,7 +257,8 @@ bool CStView::OnCommand(int id, int code, HWND control)
         return true;
     }
     if (id == kEditLine && code == EN_SETFOCUS) {
-        m_action = status_list::kEditLineFocused;
+        if (!m_bDrawing)
+            m_action = status_list::kEditLineFocused;
         SetFocus(Item(kMainText));
         return true;
     }

@@ -53,4 +53,5 @@ private:
     std::wstring m_title;
     std::wstring m_defaultTitle;
     bool m_tableMade = false;
+    bool m_bDrawing = false;  // a request is being drawn: focus moves are the screen's own
 };

@@ -213,4 +213,18 @@ TEST_F(StatusListTest, TheEditLineIsReadOnlyInLayoutTwelveAndEditableInEleven)
     EXPECT_EQ(Exchange(120, StatusList(0, 11, ""), 9)[4], 20);
 }
 
+// The user putting the cursor into the edit line is one action: the screen moves the focus away
+// at once, and neither that nor the polls after it may report it again.
+TEST_F(StatusListTest, FocusingTheEditLineIsReportedOnce)
+{
+    Exchange(120, StatusList(0, 11, ""), 9);
+    SetForegroundWindow(frame->Handle());
+    SetFocus(GetDlgItem(view().Handle(), 1168));
+    EXPECT_EQ(Exchange(120, StatusList(0, 11, ""), 9)[4], 20);
+    for (int poll = 0; poll < 3; ++poll)
+        EXPECT_EQ(Exchange(120, StatusList(0, 11, ""), 9)[4], '\xFF') << poll;
+    Exchange(120, StatusList(0, 12, ""), 9);
+    EXPECT_EQ(Exchange(120, StatusList(0, 11, ""), 9)[4], '\xFF') << "a change of layout is no user action";
+}
+
 }  // namespace
