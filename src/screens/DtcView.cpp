@@ -1,5 +1,7 @@
 #include "DtcView.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <vector>
 
@@ -67,6 +69,7 @@ void CDtcView::OnShowView()
 
 void CDtcView::ShowRequest()
 {
+    m_bBuildPending = true;
     SetTimer(Handle(), kBuildTimer, 10, nullptr);
 }
 
@@ -75,7 +78,8 @@ bool CDtcView::OnTimer(UINT_PTR id)
     if (id != kBuildTimer)
         return false;
     KillTimer(Handle(), kBuildTimer);
-    BuildScreen();
+    if (std::exchange(m_bBuildPending, false))
+        BuildScreen();
     return true;
 }
 
@@ -171,6 +175,7 @@ void CDtcView::FillKeyRows(const DTC_REQUEST& request)
     m_pMultiCtrl->Redraw(1);
     FindHelpDatabase();
     EnablePageButtons();
+    Show(SW_SHOW);  // after a message the frame leaves the showing to the screen, once drawn
 }
 
 // Only the page keys: print keeps its state, so the list can be printed.
@@ -206,10 +211,16 @@ void CDtcView::FillShortKeyRow(int row, const DTC_KEY_ENTRY& entry, CDbFile* dat
 void CDtcView::FillWideKeyRow(int row, const DTC_KEY_ENTRY& entry, CDbFile* database)
 {
     const size_t half = entry.key.size() / 2;
-    const std::vector<ByteString> code = Lookup(database, entry.key, 0, half);
-    if (!code.empty())
-        m_pMultiCtrl->SetCellText(row, 0, CutDtcText(ItemText(code, 0)).c_str(), -1);
     // A packed database answers a missing key with one empty text.
+    const std::wstring codeText = ItemText(Lookup(database, entry.key, 0, half), 0);
+    if (!codeText.empty()) {
+        m_pMultiCtrl->SetCellText(row, 0, CutDtcText(codeText).c_str(), -1);
+    } else {
+        // A code the database does not know is still shown, as in the short form.
+        const std::vector<uint8_t> codeKey(entry.key.begin(), entry.key.begin() + static_cast<ptrdiff_t>(half));
+        const std::wstring shown = m_strDisplayCode.empty() ? Wide(DtcShortCode(codeKey)) : m_strDisplayCode;
+        m_pMultiCtrl->SetCellText(row, 0, shown.c_str(), -1);
+    }
     const std::wstring description = ItemText(Lookup(database, entry.key, half, half), 0);
     if (description.empty())
         SetUnknownDescription(row);
@@ -243,6 +254,10 @@ void CDtcView::Answer(uint16_t clickedRow, bool click)
     const auto block = AnswerBlock();
     if (!block)
         return;
+    // A list still waiting to be built belongs to the request answered now: building it later would
+    // read the next request as trouble codes.
+    KillTimer(Handle(), kBuildTimer);
+    m_bBuildPending = false;
     if (click)
         WriteDtcClickAnswer(*block, clickedRow);
     else

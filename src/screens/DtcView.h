@@ -61,4 +61,5 @@ private:
     std::wstring m_strTitle;
     int m_nClientWidth = 0;
     int m_nClientHeight = 0;
+    bool m_bBuildPending = false;  // a request waits for its list to be built
 };

@@ -198,16 +198,44 @@ TEST_F(DtcViewTest, WideKeysReadTheFoldersPackedDatabase)
     header.type = 2;
     ASSERT_TRUE(WriteFixtureFile(software.Path() / "sub" / "EN.dat", EncodeTextDatabase(header, texts)));
     const Bytes literal = Bytes("\xFF\xFF\xFF\xFF\xFF\xFE", 6) + Bytes("LIT1\0SAE:3FFE4123\0", 18);
-    Send(0, 4, "T",
+    Send(0, 5, "T",
          Bytes("\xFE\x00sub\0", 6) + Bytes("KODE01DESC01\0", 13) + Bytes("KODE01MISS01\0", 13) + literal +
-             Bytes("\xFF\xFF\xFF\xFF\xFF\xFE" "LIT2\0", 11));
-    ASSERT_EQ(Engine().GetRowCount(), 4);
+             Bytes("\xFF\xFF\xFF\xFF\xFF\xFE" "LIT2\0", 11) + Bytes("MISS02DESC01\0", 13));
+    ASSERT_EQ(Engine().GetRowCount(), 5);
     EXPECT_EQ(Cell(0, 0), L"P1234");
     EXPECT_EQ(Cell(0, 1), L"Throttle stuck");
     EXPECT_EQ(Cell(1, 1), L"Undefined trouble code");
     EXPECT_EQ(Cell(2, 0), L"C4123") << "a marked code takes its system letter";
     EXPECT_EQ(Cell(3, 0), L"LIT2");
     EXPECT_EQ(Cell(3, 1), L"Undefined trouble code");
+    EXPECT_EQ(Cell(4, 0), L"3032") << "a code the database lacks is shown as the short form shows it";
+    EXPECT_EQ(Cell(4, 1), L"Throttle stuck");
+}
+
+// Back before the list is built answers the request; the late build must not read whatever the
+// diagnostic program writes next as trouble codes.
+TEST_F(DtcViewTest, AnAnswerCancelsTheBuildStillPending)
+{
+    Bytes bytes = {0, 0, 10, static_cast<char>(kDtcFreeTextOption), 0, 1};
+    bytes += Bytes("T\0C1\0D1\0\0", 10);
+    std::memcpy(block, bytes.data(), bytes.size());
+    frame->SendMsg(WM_APP + 0x6EF);
+    Dtc().SendMsg(WM_COMMAND, 3001, 0);
+    EXPECT_EQ(TakeAnswer(5), Bytes("\x00\x05\x0A\x80\x0B", 5));
+    std::memset(block, 0x41, 64);  // the next request is being written
+    Dtc().SendMsg(WM_TIMER, CDtcView::kBuildTimer, 0);
+    EXPECT_EQ(Engine().GetRowCount(), 0);
+    ReturnTurn();
+}
+
+// After a message box the frame leaves the showing of the trouble codes to the screen.
+TEST_F(DtcViewTest, ADatabaseListAfterAMessageIsShown)
+{
+    WriteCodes({{kFound, {"P0100", "Air flow"}}});
+    frame->SwitchView(164, 1);
+    Send(0, 1, "T", kFound);
+    EXPECT_EQ(frame->CurrentViewId(), CDtcView::kViewId);
+    EXPECT_TRUE(Dtc().IsVisible());
 }
 
 TEST_F(DtcViewTest, BackAnswers11Once)
@@ -231,7 +259,8 @@ TEST_F(DtcViewTest, AClickAsksForHelpOnlyWhenTheHelpDatabaseIsThere)
     EXPECT_FALSE(TokenFree()) << "without a help database a click answers nothing";
 
     ASSERT_FALSE(software.Write("EN_DTC_H.db", "help").empty());
-    Dtc().SendMsg(WM_TIMER, CDtcView::kBuildTimer, 0);  // the same request built again
+    Dtc().ShowRequest();  // the same request built again
+    Dtc().SendMsg(WM_TIMER, CDtcView::kBuildTimer, 0);
     EXPECT_TRUE(Dtc().HelpAvailable());
     ClickRow(1);
     const Bytes answer = TakeAnswer(8);
