@@ -205,7 +205,9 @@ void CRdsView::ApplyTitle(const RDS_REQUEST& request, bool redrawTitle)
         SetText(m_title);
 }
 
-void CRdsView::NoteSample(size_t graphRow, const std::string& value, bool updateAvailability)
+// The recording keeps what the screen shows: the value in the chosen units, under the unit name
+// shown beside it, so that a replay never puts metric numbers under British names.
+void CRdsView::NoteSample(size_t graphRow, const std::string& value, const std::wstring& shown, bool updateAvailability)
 {
     GRAPH_RECORD* record = m_pMultiCtrl->GraphRecord(static_cast<int>(graphRow));
     if (!record)
@@ -217,7 +219,7 @@ void CRdsView::NoteSample(size_t graphRow, const std::string& value, bool update
     if (updateAvailability)
         record->graphUnavailable = CMultiCtrl::ParseSampleValue(value.c_str()) == -1 ? 1 : 0;
     if (IsRecording())
-        m_sampleRow.push_back(Wide(value));
+        m_sampleRow.push_back(shown);
 }
 
 void CRdsView::UpdateValues(const RDS_REQUEST& request)
@@ -227,10 +229,10 @@ void CRdsView::UpdateValues(const RDS_REQUEST& request)
     for (size_t i = 0; i < request.items.size(); ++i) {
         const int row = static_cast<int>(i);
         const std::string& value = request.items[i].value;
-        engine.SetCellTextA(row, 1, value.c_str(), -1);
         const std::wstring unit = i < m_units.size() ? m_units[i] : L"";
-        engine.SetCellText(row, 1, ConvertValueByUnit(unit, Wide(value)).c_str(), -1);
-        NoteSample(RdsAbsoluteItem(request, i), value, true);
+        const std::wstring shown = ConvertValueByUnit(unit, Wide(value));
+        engine.SetCellText(row, 1, shown.c_str(), -1);
+        NoteSample(RdsAbsoluteItem(request, i), value, shown, true);
         if (!unitHeader.empty())
             engine.SetHeaderText(2, unitHeader.c_str(), -1);
         if (m_groupEnd)
@@ -281,8 +283,8 @@ void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
         m_units.push_back(unit);
         const int row = static_cast<int>(i);
         engine.SetCellText(row, 0, name.c_str(), -1);
-        engine.SetCellTextA(row, 1, item.value.c_str(), -1);
-        NoteSample(RdsAbsoluteItem(request, i), item.value, false);
+        engine.SetCellTextA(row, 1, item.value.c_str(), -1);  // a new list shows its values as sent
+        NoteSample(RdsAbsoluteItem(request, i), item.value, ConvertValueByUnit(unit, Wide(item.value)), false);
         engine.SetCellText(row, 2, ConvertUnitName(unit).c_str(), -1);
     }
     m_stackRows[static_cast<size_t>(m_stackDepth)] = std::min<uint16_t>(request.itemCount, kRowsPerPage);
@@ -309,9 +311,11 @@ void CRdsView::RebuildFromTexts(const RDS_REQUEST& request)
             engine.SetCellText(row, 1, value.c_str(), -1);
         if (!unit.empty())
             engine.SetCellText(row, 2, unit.c_str(), -1);
-        NoteSample(RdsAbsoluteItem(request, i), item.value, true);
-        if (!unit.empty() || i + 1 == request.items.size()) {
-            engine.SetCellText(row, 1, ConvertValueByUnit(unit, value).c_str(), -1);
+        const bool converted = !unit.empty() || i + 1 == request.items.size();
+        const std::wstring shown = converted ? ConvertValueByUnit(unit, value) : value;
+        NoteSample(RdsAbsoluteItem(request, i), item.value, shown, true);
+        if (converted) {
+            engine.SetCellText(row, 1, shown.c_str(), -1);
             engine.SetCellText(row, 2, ConvertUnitName(unit).c_str(), -1);
         }
     }

@@ -69,7 +69,7 @@ private:
     void UpdateValues(const RDS_REQUEST& request);
     void RebuildFromDatabase(const RDS_REQUEST& request);
     void RebuildFromTexts(const RDS_REQUEST& request);
-    void NoteSample(size_t graphRow, const std::string& value, bool updateAvailability);
+    void NoteSample(size_t graphRow, const std::string& value, const std::wstring& shown, bool updateAvailability);
     void FinishDrawing();
     void UpdatePageKeys();
     void ShowTitleOnBar();

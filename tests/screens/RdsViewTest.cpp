@@ -448,6 +448,28 @@ TEST_F(RdsRecordTest, HomeAndAnEmptyListFileWhatWasRecorded)
     EXPECT_EQ(Index().size(), 2u);
 }
 
+// In British units the screen shows mph; the recording must hold the same numbers under the same
+// names, or a replay shows km/h values labelled mph.
+TEST_F(RdsRecordTest, ARecordingHoldsTheValuesAndUnitsShown)
+{
+    ResSetUnitMode(1);
+    SendItems(1, 100);
+    Record();
+    SendItems(1, 100);
+    const std::wstring shownValue = Screen().Engine()->GetCellText(0, 1);
+    const std::wstring shownUnit = Screen().Engine()->GetCellText(0, 2);
+    Record();
+    ResSetUnitMode(0);
+    ASSERT_NE(shownValue, L"100") << "the screen converts";
+    const auto index = Index();
+    ASSERT_EQ(index.size(), 1u);
+    CDSRecord recording;
+    ASSERT_EQ(recording.LoadFromFile(program.Path() / "Playback" / index[0].GetFileName()), 1);
+    EXPECT_EQ(std::wstring(recording.GetItemUnit(0)), shownUnit);
+    ASSERT_EQ(recording.GetRowCount(), 1);
+    EXPECT_EQ(std::wstring(recording.GetSample(0, 0)), shownValue);
+}
+
 TEST_F(RdsRecordTest, ARecordingThatCannotBeSavedIsReported)
 {
     program.Write("Playback", "a file where the folder should be");
