@@ -18,6 +18,7 @@ constexpr uint32_t kDefaultTitle = 0x10000270;
 constexpr const wchar_t* kUnknownName = L"????";
 constexpr int kMargin = 20;
 constexpr int kLineHeight = 30;
+constexpr int kMinTextHeight = 60;
 
 std::vector<RDS_ID> RowKeys(const SPECIAL_FUNC_REQUEST& request)
 {
@@ -75,14 +76,17 @@ void CSpecialFuncView::PlaceControls()
 {
     const RECT client = ClientRect();
     const int width = client.right - 2 * kMargin;
-    const int half = client.bottom / 2;
-    MoveWindow(Item(IDC_SPECIAL_TEXT), kMargin, 40, width, half, TRUE);
-    MoveWindow(Item(IDC_SPECIAL_STATUS), kMargin, half + 80, width, kLineHeight, TRUE);
-    m_progress.Move(kMargin, half + 120, width, kLineHeight);
+    // The text takes a third of the height, so that the live values below the bar keep room for
+    // their header and several rows at the program's window size.
+    const int textHeight = std::max(kMinTextHeight, static_cast<int>(client.bottom) / 3 - 40);
+    const int statusTop = 40 + textHeight + 10;
+    const int barTop = statusTop + kLineHeight + 10;
+    MoveWindow(Item(IDC_SPECIAL_TEXT), kMargin, 40, width, textHeight, TRUE);
+    MoveWindow(Item(IDC_SPECIAL_STATUS), kMargin, statusTop, width, kLineHeight, TRUE);
+    m_progress.Move(kMargin, barTop, width, kLineHeight);
     if (m_pMultiCtrl && !m_engineAttached) {
-        // The live values go below the bar.
         m_engineAttached = true;
-        const int top = half + 120 + kLineHeight + 10;
+        const int top = barTop + kLineHeight + 10;
         m_pMultiCtrl->Attach(RECT{kMargin, top, kMargin + width, std::max<int>(top, client.bottom - 10)}, Handle());
         m_pMultiCtrl->SetColumns(3, 0);
     }
@@ -212,6 +216,8 @@ void CSpecialFuncView::FillTable(const SPECIAL_FUNC_REQUEST& request)
         engine.SetCellText(row, 2, names.unit.c_str(), -1);
     }
     engine.Redraw(1);
+    SetButtonState(3002, !engine.IsFirstPage());
+    SetButtonState(3003, !engine.IsLastPage());
 }
 
 void CSpecialFuncView::ShowStatusAndBar(const SPECIAL_FUNC_REQUEST& request)

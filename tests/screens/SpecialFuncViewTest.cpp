@@ -162,6 +162,20 @@ TEST_F(SpecialFuncViewTest, RowsStatusLineAndBar)
     EXPECT_EQ(Screen().StatusLine(), L"Pressure 250 kPa") << "no named row: the line stays";
 }
 
+// At the program's window size the live values must show rows, not only their header, and a list
+// longer than the table pages with the page keys.
+TEST_F(SpecialFuncViewTest, TheLiveValuesShowSeveralRowsAndPage)
+{
+    std::vector<ROW> rows;
+    for (int i = 0; i < 30; ++i)
+        rows.push_back({1, std::to_string(i)});
+    Poll(0, Request("Bleeding", {}, rows, "x", 0, 100));
+    CMultiCtrl& engine = *Screen().Engine();
+    EXPECT_GE(engine.RowBottoms().size(), 3u) << "rows on the first page";
+    EXPECT_FALSE(Screen().CommandEnableState(3002).value_or(true));
+    EXPECT_TRUE(Screen().CommandEnableState(3003).value_or(false));
+}
+
 TEST_F(SpecialFuncViewTest, TheBarDrawsItsScaleAcross)
 {
     Poll(0, Request("", {}, {{1, "50"}}, "x", 0, 100));
