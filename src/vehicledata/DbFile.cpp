@@ -20,6 +20,43 @@ using namespace db_file;
 
 namespace {
 
+constexpr size_t kRecordReadAhead = 512;
+
+// The bytes of one record from its offset on, read ahead in one piece and read on only when an
+// item reaches past what has been read. Never past the file's end.
+class CRecordBytes {
+public:
+    CRecordBytes(CReadOnlyFile& file, uint64_t offset) : m_file(file), m_offset(offset) {}
+
+    // The `count` bytes at `position` of the record, or null when the file ends before them.
+    uint8_t* Bytes(size_t position, size_t count)
+    {
+        const size_t needed = position + count;
+        if (needed > m_bytes.size() && !ReadUpTo(needed))
+            return nullptr;
+        return m_bytes.data() + position;
+    }
+
+private:
+    bool ReadUpTo(size_t needed)
+    {
+        if (m_atEnd)
+            return false;
+        const size_t have = m_bytes.size();
+        const size_t wanted = std::max(needed, have + kRecordReadAhead) - have;
+        m_bytes.resize(have + wanted);
+        const size_t got = m_file.ReadAt(m_offset + have, m_bytes.data() + have, wanted);
+        m_bytes.resize(have + got);
+        m_atEnd = got < wanted;
+        return m_bytes.size() >= needed;
+    }
+
+    CReadOnlyFile& m_file;
+    uint64_t m_offset;
+    std::vector<uint8_t> m_bytes;
+    bool m_atEnd = false;
+};
+
 // A name from a caller may come from the diagnostic program; it must name a file below the
 // vehicle-software folder.
 bool EndsWith(const std::wstring& text, std::wstring_view tail)
@@ -207,27 +244,30 @@ std::optional<uint64_t> CDbFile::ScanForOffset(const ByteString& key)
     return std::nullopt;
 }
 
+// A record is read with as few reads as its size allows: one read of kRecordReadAhead bytes holds
+// the count and every item of an ordinary record; only a larger record reads the rest it needs.
 std::vector<ByteString> CDbFile::ReadItems(uint64_t offset)
 {
-    uint8_t count = 0;
-    if (m_file.ReadAt(offset, &count, 1) < 1)
+    CRecordBytes record(m_file, offset);
+    const uint8_t* countField = record.Bytes(0, 1);
+    if (!countField)
         return {};
-    uint64_t position = offset + 1;
+    const unsigned count = *countField;
+    size_t position = 1;
     std::vector<ByteString> items;
     items.reserve(count);
-    std::vector<uint8_t> bytes;
     for (unsigned i = 0; i < count; ++i) {
-        uint8_t lengthField[2];
-        if (m_file.ReadAt(position, lengthField, 2) < 2)
+        const uint8_t* lengthField = record.Bytes(position, 2);
+        if (!lengthField)
             return {};
         const uint16_t length = GetBe16(lengthField);
         // A byte string holds at most 32767 bytes; a longer item cannot be returned whole.
         if (length > ByteString::kMaxLength)
             return {};
-        bytes.resize(length);
-        if (m_file.ReadAt(position + 2, bytes.data(), length) < length)
+        uint8_t* bytes = record.Bytes(position + 2, length);  // unscrambled in place
+        if (!bytes)
             return {};
-        items.push_back(UnscrambleDbItem(bytes.data(), length));
+        items.push_back(UnscrambleDbItem(bytes, length));
         position += 2u + length;
     }
     return items;

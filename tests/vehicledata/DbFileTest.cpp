@@ -311,7 +311,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, DbRecordTest, ::testing::Values(
     RecordCase{"more items counted than stored", std::string(1, '\x03') + EncodeDbRecord({"a", "b"}).substr(1), std::nullopt},
     RecordCase{"longest item a byte string holds", EncodeDbRecord({std::string(32767, 'w')}), Items{std::string(32767, 'w')}},
     RecordCase{"an item longer than a byte string holds", EncodeDbRecord({std::string(32768, 'w')}), std::nullopt},
-    RecordCase{"255 items", EncodeDbRecord(Items(255, "i")), Items(255, "i")}));
+    RecordCase{"255 items", EncodeDbRecord(Items(255, "i")), Items(255, "i")},
+    RecordCase{"items read in several pieces", EncodeDbRecord({std::string(600, 'a'), std::string(700, 'b'), "c"}),
+               Items{std::string(600, 'a'), std::string(700, 'b'), "c"}},
+    RecordCase{"cut short after the first piece", Cut(EncodeDbRecord({std::string(600, 'a'), std::string(700, 'b')}), 300),
+               std::nullopt}));
 
 TEST_F(DbFileTest, AnItemOfLengthZeroIsAZeroLengthByteString)
 {
