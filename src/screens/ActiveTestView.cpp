@@ -72,9 +72,16 @@ void CActiveTestView::ShowRequest()
         HandTurnBack();
         return;
     }
+    // A polled list keeps the page the user turned to: the rows are rebuilt at every request.
+    const int firstRow = m_pMultiCtrl->GetPageFirstRow();
+    const int rowCount = m_pMultiCtrl->GetRowCount();
     ClearRowLists();
     const ACTIVE_TEST_REQUEST request = ParseActiveTestRequest(*block);
     BuildItems(request);
+    if (firstRow > 0 && firstRow < rowCount && m_pMultiCtrl->GetRowCount() == rowCount) {
+        m_pMultiCtrl->ShowRow(firstRow, 1);
+        UpdatePageKeys();
+    }
     ShowTitleOnBar();
     LayOutView();
     m_firstShow = false;
@@ -165,8 +172,17 @@ void CActiveTestView::BuildIdRows(const ACTIVE_TEST_REQUEST& request, bool ownLa
     CMultiCtrl& engine = *m_pMultiCtrl;
     engine.Clear();
     engine.SetRowCount(static_cast<int>(request.rows.size()));
+    // A database whose header is refused says so in a box: once per list, not at every poll.
+    std::vector<RDS_ID> ids;
+    for (const ACTIVE_TEST_ROW& row : request.rows)
+        ids.push_back(row.id);
     CDbFile texts;
-    const bool open = texts.Open(ResGetLanguageCode() + L"_DS.DB");
+    const bool refusedBefore = !m_unnamedIds.empty() && ids == m_unnamedIds;
+    const bool open = !refusedBefore && texts.Open(ResGetLanguageCode() + L"_DS.DB");
+    if (!open)
+        m_unnamedIds = ids;
+    else
+        m_unnamedIds.clear();
     bool anyUnit = false;
     bool lastFound = false;
     for (size_t i = 0; i < request.rows.size(); ++i) {

@@ -54,4 +54,5 @@ private:
     std::vector<RDS_ID> m_seconds;
     std::vector<std::wstring> m_names;
     std::vector<std::wstring> m_units;
+    std::vector<RDS_ID> m_unnamedIds;  // the list whose database could not be opened
 };

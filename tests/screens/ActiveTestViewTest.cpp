@@ -142,6 +142,41 @@ TEST_F(ActiveTestViewTest, AnswerModeWaitsForAButtonOrARow)
     ReturnTurn();
 }
 
+// In key mode the diagnostic program polls the same list: the page the user turned to stays, and a
+// refused database is reported once per list, not at every poll.
+TEST_F(ActiveTestViewTest, PollingKeepsThePageAndReportsARefusedDatabaseOnce)
+{
+    std::vector<std::pair<std::string, std::string>> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back({Id(1), std::to_string(i)});
+    SendIdRows(0x00, Buttons({{"On", 0}}), 1, rows);
+    TakeAnswer(5);
+    ReturnTurn();
+    Screen().OnPageDown();
+    const int page = Screen().Engine()->GetPageFirstRow();
+    ASSERT_GT(page, 0);
+    SendIdRows(0x00, Buttons({{"On", 0}}), 1, rows);
+    TakeAnswer(5);
+    ReturnTurn();
+    EXPECT_EQ(Screen().Engine()->GetPageFirstRow(), page);
+
+    DB_HEADER_FIELDS broken;
+    broken.magic = "XX";
+    WriteDbFile(software.Path(), L"EN_DS.DB", EncodeDbFile(broken, {{Id(1), {"Injector 1", "ms"}}}));
+    std::vector<std::wstring> boxes;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        boxes.push_back(box.text);
+        return IDOK;
+    });
+    for (int poll = 0; poll < 3; ++poll) {
+        SendIdRows(0x00, Buttons({{"On", 0}}), 1, {{Id(1), "1"}});
+        TakeAnswer(5);
+        ReturnTurn();
+    }
+    EXPECT_EQ(boxes.size(), 1u);
+    SetModalAnswerer({});
+}
+
 // The bottom bar's Snapshot (3028) has an id inside the range of the test buttons: it must take a
 // snapshot, and neither answer button 11 nor start test 12.
 TEST_F(ActiveTestViewTest, TheBottomBarsSnapshotIsNeverATestButton)
