@@ -183,22 +183,9 @@ bool CBmpBtn::OnSize(UINT type, int width, int height)
 
 bool CBmpBtn::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_KILLFOCUS) {
-        result = DefaultProc(message, wParam, lParam);
-        if (m_hover) {
-            m_hover = false;
-            Invalidate(true);
-        }
-        return true;
-    }
-    if (message == WM_CAPTURECHANGED) {
-        // Only our own capture is ours to release: the window that took it keeps it.
-        if (m_hover && GetCapture() == Handle()) {
-            ReleaseCapture();
-            Invalidate(true);
-        }
-        result = DefaultProc(message, wParam, lParam);
-        return true;
-    }
-    return false;
+    if (!IsHoverEndMessage(message))
+        return false;
+    EndHover(*this, m_hover, message);
+    result = DefaultProc(message, wParam, lParam);
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "BmpButton.h"
 
 #include "BmpBtn.h"
+#include "HoverTracking.h"
 #include "resource.h"
 
 namespace {
@@ -27,7 +28,10 @@ bool CBmpButton::Create(DWORD style, const RECT& rect, HWND parent, int id)
     args.rect = rect;
     args.parent = parent;
     args.controlId = id;
-    return CWindow::Create(args);
+    if (!CWindow::Create(args))
+        return false;
+    SetWholeWindowRegion(Handle());
+    return true;
 }
 
 void CBmpButton::SetBitmap(int stripId)
@@ -67,6 +71,30 @@ bool CBmpButton::OnDrawItem(const DRAWITEMSTRUCT& item)
     SetStretchBltMode(item.hDC, COLORONCOLOR);
     StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
                item.rcItem.bottom - item.rcItem.top, memory.Get(), index * frame.cx, 0, frame.cx, frame.cy, SRCCOPY);
+    return true;
+}
+
+bool CBmpButton::OnMouseMove(UINT keys, POINT point)
+{
+    DefaultProc(WM_MOUSEMOVE, keys, MAKELPARAM(point.x, point.y));
+    TrackHover(*this, m_hover, keys, point);
+    return true;
+}
+
+bool CBmpButton::OnSize(UINT type, int width, int height)
+{
+    DefaultProc(WM_SIZE, type, MAKELPARAM(width, height));
+    if (IsWindow())
+        SetWholeWindowRegion(Handle());
+    return true;
+}
+
+bool CBmpButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (!IsHoverEndMessage(message))
+        return false;
+    EndHover(*this, m_hover, message);
+    result = DefaultProc(message, wParam, lParam);
     return true;
 }
 

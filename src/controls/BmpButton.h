@@ -1,6 +1,7 @@
 #pragma once
 // A button drawn from one strip image that holds its four state frames side by side (normal,
-// focused, selected, disabled). It draws no caption.
+// focused, selected, disabled). It draws no caption. Region, hover (capture and focus while the
+// pointer is over it), hand cursor and background behave as the skinned button's.
 #include "ScopedWin.h"
 #include "Window.h"
 
@@ -17,11 +18,17 @@ public:
     static int FrameIndex(int controlId, UINT itemState);
     static SIZE FrameSize(int controlId);
 
+    bool IsHovering() const { return m_hover; }
+
 protected:
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
     bool OnSetCursor(HWND window, UINT hitTest, UINT message) override;
     bool OnEraseBkgnd(HDC) override { return true; }
+    bool OnMouseMove(UINT keys, POINT point) override;
+    bool OnSize(UINT type, int width, int height) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     CScopedBitmap m_strip;
+    bool m_hover = false;
 };

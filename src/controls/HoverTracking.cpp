@@ -24,3 +24,19 @@ void TrackHover(CWindow& control, bool& hover, UINT keys, POINT point)
     if (!leftDown)
         ReleaseCapture();
 }
+
+bool IsHoverEndMessage(UINT message)
+{
+    return message == WM_KILLFOCUS || message == WM_CAPTURECHANGED;
+}
+
+void EndHover(CWindow& control, bool& hover, UINT message)
+{
+    if (!hover || !IsHoverEndMessage(message))
+        return;
+    if (message == WM_KILLFOCUS)
+        hover = false;
+    else if (GetCapture() == control.Handle())
+        ReleaseCapture();
+    control.Invalidate(true);
+}

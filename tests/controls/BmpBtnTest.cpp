@@ -6,6 +6,7 @@
 
 #include "BitmapFile.h"
 #include "BmpBtn.h"
+#include "BmpButton.h"
 #include "ModalSeam.h"
 #include "TempFolder.h"
 #include "resource.h"
@@ -177,6 +178,67 @@ TEST_F(ButtonRenderTest, LatchingTwiceRepaintsOnce)
     button.SetChecked(true);
     EXPECT_TRUE(GetUpdateRect(button.Handle(), nullptr, FALSE));
     EXPECT_TRUE(button.GetChecked());
+}
+
+// Both skinned buttons (the captioned one and the strip one of the navigation bar) clip to their
+// region, take the capture and the focus while the pointer is over them, and give them up.
+template <typename BUTTON>
+class SkinnedHoverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WINDOW_CREATE_ARGS args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        args.rect = {0, 0, 300, 200};
+        ASSERT_TRUE(parent.Create(args));
+        SetForegroundWindow(parent.Handle());
+        SetActiveWindow(parent.Handle());
+        ASSERT_TRUE(CreateButton());
+    }
+    bool CreateButton();
+    void MoveMouse(int x, int y) { button.SendMsg(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+
+    CWindow parent;
+    BUTTON button;
+};
+
+template <>
+bool SkinnedHoverTest<CBmpBtn>::CreateButton()
+{
+    return button.Create(L"", WS_VISIBLE, RECT{10, 10, 113, 39}, parent.Handle(), 3001);
+}
+
+template <>
+bool SkinnedHoverTest<CBmpButton>::CreateButton()
+{
+    return button.Create(WS_VISIBLE, RECT{10, 10, 141, 70}, parent.Handle(), 1201);
+}
+
+using SkinnedButtons = ::testing::Types<CBmpBtn, CBmpButton>;
+TYPED_TEST_SUITE(SkinnedHoverTest, SkinnedButtons);
+
+TYPED_TEST(SkinnedHoverTest, HoversWhileThePointerIsOverItAndLetsGo)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(this->button.Handle(), region), ERROR) << "a window region";
+    DeleteObject(region);
+
+    this->MoveMouse(5, 5);
+    EXPECT_TRUE(this->button.IsHovering());
+    EXPECT_EQ(GetCapture(), this->button.Handle());
+    EXPECT_EQ(GetFocus(), this->button.Handle());
+    this->MoveMouse(500, 5);  // out, the button up
+    EXPECT_FALSE(this->button.IsHovering());
+    EXPECT_NE(GetCapture(), this->button.Handle());
+
+    this->MoveMouse(5, 5);
+    SetCapture(this->parent.Handle());  // another window takes the capture: it keeps it
+    EXPECT_EQ(GetCapture(), this->parent.Handle());
+    ReleaseCapture();
+    this->MoveMouse(5, 5);
+    SetFocus(this->parent.Handle());
+    EXPECT_FALSE(this->button.IsHovering()) << "losing the focus ends the hover";
+    ReleaseCapture();
 }
 
 class BitmapFileTest : public ::testing::Test {
