@@ -297,6 +297,12 @@ void CPictureEx::OnDestroy()
 
 bool CPictureEx::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
+    if (message == WM_NCHITTEST) {
+        // The picture only shows: a click on it belongs to the window that holds it (the player
+        // toggles its buttons), as a static picture's would.
+        result = HTTRANSPARENT;
+        return true;
+    }
     if (message != kFrameShownMessage)
         return false;
     InvalidateRect(Handle(), nullptr, FALSE);

@@ -97,6 +97,17 @@ TEST_F(ReplaygifViewTest, PlayerStepsThroughTheListWithItsButtonsShownAtTheLastF
     EXPECT_TRUE(player->Button(CReplaygifDlg::kPrevious)->IsEnabled());
     EXPECT_FALSE(player->Button(CReplaygifDlg::kNext)->IsEnabled());  // the last one
 
+    // A click on the picture reaches the player, which shows or hides its buttons.
+    RECT picture = player->Picture().WindowRect();
+    const POINT centre = {(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2};
+    const HWND clicked = WindowFromPoint(centre);
+    ASSERT_EQ(clicked, player->Handle());
+    const bool shown = player->ButtonsShown();
+    POINT inPlayer = centre;
+    ScreenToClient(clicked, &inPlayer);
+    SendMessageW(clicked, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inPlayer.x, inPlayer.y));
+    EXPECT_NE(player->ButtonsShown(), shown);
+
     player->SendMsg(WM_LBUTTONDOWN, 0, MAKELPARAM(2, 100));  // the strip along the left edge
     PumpUntil([&] { return IsWindowVisible(view->List()) != FALSE; });
     EXPECT_TRUE(IsWindowVisible(view->List()));
