@@ -4,6 +4,7 @@
 #include "MainFrame.h"
 #include "MakerView.h"
 #include "ProcessValues.h"
+#include "SoftwareManagementView.h"
 #include "SoftwareLists.h"
 #include "StartDlg.h"
 
@@ -19,4 +20,6 @@ void ReloadSoftwareLists()
     frame->MakerView().SetListChanged();
     if (auto* families = dynamic_cast<CHarrowfenView*>(frame->View(CHarrowfenView::kViewId)))
         families->SetListChanged();
+    if (auto* installed = dynamic_cast<CSoftwareManagementView*>(frame->View(CSoftwareManagementView::kViewId)))
+        installed->RequestRefresh();
 }

@@ -104,7 +104,7 @@ void CSoftwareBtn::RemoveAll()
     m_grid.SetCount(0);
 }
 
-GRID_CELL CSoftwareBtn::CalcLayout(int width, int height)
+TILE_CELL CSoftwareBtn::CalcLayout(int width, int height)
 {
     m_tileWidth = width;
     m_tileHeight = height;
@@ -234,7 +234,7 @@ void CSoftwareBtn::DrawLines(HDC dc, const RECT& area) const
 {
     CScopedPen pen(CreatePen(PS_SOLID, 2, kLineColour));
     CSelectObject chosen(dc, pen.Get());
-    const GRID_CELL cell = m_grid.Cell();
+    const TILE_CELL cell = m_grid.Cell();
     for (int j = 0; j < m_grid.Rows(); ++j) {
         MoveToEx(dc, area.left, area.top + j * cell.y, nullptr);
         LineTo(dc, area.right, area.top + j * cell.y);
@@ -250,8 +250,8 @@ void CSoftwareBtn::DrawLines(HDC dc, const RECT& area) const
 void CSoftwareBtn::DrawTile(HDC dc, size_t index, const RECT& area)
 {
     _DiagSoftware_Info_& tile = m_items[index];
-    const GRID_CELL origin = m_grid.CellOf(index);
-    const GRID_CELL cell = m_grid.Cell();
+    const TILE_CELL origin = m_grid.CellOf(index);
+    const TILE_CELL cell = m_grid.Cell();
     const int x = area.left + origin.x;
     const int y = area.top + origin.y;
     const int right = x + cell.x;
@@ -301,7 +301,7 @@ void CSoftwareBtn::DrawTile(HDC dc, size_t index, const RECT& area)
 
 void CSoftwareBtn::DrawProgress(HDC dc, const RECT& area)
 {
-    const GRID_CELL cell = m_grid.Cell();
+    const TILE_CELL cell = m_grid.Cell();
     const int x = area.left + m_progressPlace.cell.x;
     const int y = area.top + m_progressPlace.cell.y;
     RECT bar = {x + cell.x - 176, y + (cell.y - kProgressHeight) / 2, 0, 0};

@@ -50,7 +50,7 @@ public:
     void AddItem(size_t position, const std::wstring& name, const std::wstring& text, HBITMAP icon);
     void RemoveItem(size_t position);
     void RemoveAll();
-    GRID_CELL CalcLayout(int width, int height);
+    TILE_CELL CalcLayout(int width, int height);
     void LoadBitmaps();
     bool MoveHot(UINT key);
 

@@ -13,7 +13,7 @@ constexpr uint32_t kDown = 0x28;
 
 }  // namespace
 
-GRID_CELL CSoftwareGridModel::CalcLayout(int tileWidth, int tileHeight, int clientWidth, int clientHeight)
+TILE_CELL CSoftwareGridModel::CalcLayout(int tileWidth, int tileHeight, int clientWidth, int clientHeight)
 {
     const int rows = tileHeight > 0 ? clientHeight / tileHeight : 0;
     const int columns = tileWidth > 0 ? clientWidth / tileWidth : 0;
@@ -33,7 +33,7 @@ void CSoftwareGridModel::Reset()
     m_hot = 0;
 }
 
-GRID_CELL CSoftwareGridModel::CellOf(size_t index) const
+TILE_CELL CSoftwareGridModel::CellOf(size_t index) const
 {
     if (m_columns == 0)
         return {};

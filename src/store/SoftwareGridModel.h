@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-struct GRID_CELL {
+struct TILE_CELL {
     int x = 0;
     int y = 0;
 };
@@ -14,14 +14,14 @@ class CSoftwareGridModel {
 public:
     // The requested tile size against the client size; returns the cell size, or the requested size
     // when not one tile fits (the cell size is then kept as it was).
-    GRID_CELL CalcLayout(int tileWidth, int tileHeight, int clientWidth, int clientHeight);
+    TILE_CELL CalcLayout(int tileWidth, int tileHeight, int clientWidth, int clientHeight);
 
     void SetCount(size_t count) { m_count = count; }
     size_t Count() const { return m_count; }
     int Columns() const { return m_columns; }
     int Rows() const { return m_rows; }
     int PerPage() const { return m_columns * m_rows; }
-    GRID_CELL Cell() const { return {m_cellWidth, m_cellHeight}; }
+    TILE_CELL Cell() const { return {m_cellWidth, m_cellHeight}; }
     size_t PageStart() const { return m_pageStart; }
     int Hot() const { return m_hot; }
     size_t HotIndex() const { return m_pageStart + static_cast<size_t>(m_hot); }
@@ -30,7 +30,7 @@ public:
     // Back to the first page (after a resize or when emptied).
     void Reset();
     // The cell of a tile of the page shown.
-    GRID_CELL CellOf(size_t index) const;
+    TILE_CELL CellOf(size_t index) const;
     // Makes the tile under the point the hot one; false when no tile is there.
     bool HitTest(int x, int y, int clientWidth, int clientHeight);
     // Page Up/Down and the arrow keys; false for any other key.
@@ -40,7 +40,7 @@ public:
 
     // Where the progress bar of tile `index` stands, and the page it belongs to.
     struct PROGRESS_PLACE {
-        GRID_CELL cell;
+        TILE_CELL cell;
         size_t pageStart = 0;
     };
     PROGRESS_PLACE ProgressPlace(size_t index) const;

@@ -19,12 +19,12 @@ CSoftwareGridModel TwoByTwo(size_t count)
 TEST(SoftwareGridModelTest, SpareWidthIsRoundedAndSpareHeightCut)
 {
     CSoftwareGridModel grid;
-    const GRID_CELL cell = grid.CalcLayout(300, 120, 1000, 500);
+    const TILE_CELL cell = grid.CalcLayout(300, 120, 1000, 500);
     EXPECT_EQ(grid.Columns(), 3);
     EXPECT_EQ(grid.Rows(), 4);
     EXPECT_EQ(cell.x, 300 + 33) << "100 / 3 rounded";
     EXPECT_EQ(cell.y, 120 + 5) << "20 / 4";
-    const GRID_CELL tooSmall = grid.CalcLayout(300, 120, 200, 500);
+    const TILE_CELL tooSmall = grid.CalcLayout(300, 120, 200, 500);
     EXPECT_EQ(tooSmall.x, 300) << "the requested size comes back";
     EXPECT_EQ(grid.Cell().x, 333) << "the cell keeps its size";
     EXPECT_EQ(grid.PerPage(), 0);
