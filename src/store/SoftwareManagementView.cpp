@@ -20,6 +20,12 @@ VehicleList& ListOf(int list)
     return list == 0 ? g_VehicleList : g_FamilyList;
 }
 
+// A tile has room for one line of the description: its first, the version line.
+std::wstring FirstLine(const std::wstring& text)
+{
+    return text.substr(0, text.find_first_of(L"\r\n"));
+}
+
 std::vector<int> TileIdsOf(const CSoftwareBtn& grid)
 {
     std::vector<int> ids;
@@ -110,7 +116,7 @@ void CSoftwareManagementView::FillGrids()
             const VEHICLE_LIST_ITEM& entry = *entries[i];
             const DISPLAY_NAME_ITEM* names = entry.arrNames.empty() ? nullptr : &entry.arrNames.front();
             const std::wstring name = DisplayNameOf(entry);
-            grid.AddItem(i, name.empty() ? entry.strFolder : name, names ? names->strText : L"",
+            grid.AddItem(i, name.empty() ? entry.strFolder : name, names ? FirstLine(names->strText) : L"",
                          names ? names->hLogo : nullptr);
         }
     }

@@ -74,6 +74,7 @@ protected:
 TEST_F(SoftwareManagementViewTest, ListsTheInstalledSoftwareOnTwoPages)
 {
     EXPECT_EQ(grid().GetCount(), 4u);
+    EXPECT_EQ(grid().GetItemText(0), L"V1.00") << "the description's version line";
     EXPECT_EQ(frame->MiddleLeftBar().GetItemCount(), 2);
     Click(frame->MiddleLeftBar().GetButton(1));
     EXPECT_EQ(view().CurrentList(), 1);
