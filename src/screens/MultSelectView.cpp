@@ -123,8 +123,9 @@ void CMultSelectView::ShowRequest()
     ShowTitle(title.empty() ? ResGetStringOr(0x10000230, L"Multiple selection") : title);
     const int textColumn = m_singleChoice ? 1 : 0;
     for (const std::string& item : request.items) {
-        const int row = m_pMultiCtrl->AddRow();
-        m_pMultiCtrl->SetCellTextA(row, textColumn, item.c_str(), 0);
+        if (!m_pMultiCtrl->AddRow())
+            break;  // AddRow answers whether a row was added, not where
+        m_pMultiCtrl->SetCellTextA(m_pMultiCtrl->GetRowCount() - 1, textColumn, item.c_str(), 0);
     }
     for (size_t row : PreselectedRows(request)) {
         m_pMultiCtrl->SelectRow(static_cast<int>(row), 0);

@@ -83,17 +83,6 @@ protected:
         return count;
     }
 
-    // A picture of the frame for a person to look at, in the build folder's "screenshots".
-    void KeepSnapshot(const std::wstring& name) const
-    {
-        UpdateWindow(frame->Handle());
-        RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
-        const std::wstring saved = SaveFrameSnapshot(frame->Handle());
-        ASSERT_FALSE(saved.empty());
-        const fs::path screenshots = BuildProgramFolder().parent_path().parent_path() / "screenshots";
-        fs::create_directories(screenshots);
-        fs::copy_file(saved, screenshots / name, fs::copy_options::overwrite_existing);
-    }
 
     fs::path maker;
     fs::path pages;

@@ -5,12 +5,15 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "Application.h"
 #include "MainFrame.h"
 #include "ModalSeam.h"
 #include "ProcessValues.h"
+#include "ProgramRun.h"
+#include "Snapshot.h"
 #include "SoftwareLists.h"
 #include "StringResources.h"
 #include "TempFolder.h"
@@ -61,6 +64,18 @@ protected:
     }
 
     bool Visible(CWindow& window) const { return IsWindowVisible(window.Handle()) != FALSE; }
+
+    // A picture of the frame for a person to look at, in the build folder's "screenshots".
+    void KeepSnapshot(const std::wstring& name) const
+    {
+        UpdateWindow(frame->Handle());
+        RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
+        const std::wstring saved = SaveFrameSnapshot(frame->Handle());
+        ASSERT_FALSE(saved.empty());
+        const std::filesystem::path screenshots = BuildProgramFolder().parent_path().parent_path() / "screenshots";
+        std::filesystem::create_directories(screenshots);
+        std::filesystem::copy_file(saved, screenshots / name, std::filesystem::copy_options::overwrite_existing);
+    }
 
     CTempFolder programFolder;
     CTestApplication application;

@@ -137,6 +137,8 @@ TEST_F(MultSelectViewTest, ItsKeysCanBePressedInTheSoftButtonRow)
     const RECT list = InFrame(frame->Handle(), view().Handle());
     EXPECT_LE(help.bottom, row.top);
     EXPECT_LE(list.bottom, frame->HelpInfoBar().IsVisible() ? help.top : row.top);
+    for (int r = 0; r < 5; ++r)
+        EXPECT_EQ(std::wstring(engine().GetCellText(r, 0)), L"I" + std::to_wstring(r)) << "each item in its own row";
     const std::vector<int> bottoms = engine().RowBottoms();
     ASSERT_GE(bottoms.size(), 2u);
     EXPECT_GE(bottoms[0] - (bottoms[1] - bottoms[0]), 37) << "the first row lies under the table's header";
@@ -144,6 +146,7 @@ TEST_F(MultSelectViewTest, ItsKeysCanBePressedInTheSoftButtonRow)
     frame->ButtonBar().SendMsg(WM_COMMAND, MAKEWPARAM(3025, BN_CLICKED), reinterpret_cast<LPARAM>(selectAll->Handle()));
     for (int r = 0; r < 5; ++r)
         EXPECT_TRUE(engine().IsRowSelected(r)) << r;
+    KeepSnapshot(L"multiple-selection.png");
 }
 
 TEST_F(MultSelectViewTest, TheFormFollowsEachRequest)

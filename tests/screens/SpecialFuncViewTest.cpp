@@ -174,6 +174,7 @@ TEST_F(SpecialFuncViewTest, TheLiveValuesShowSeveralRowsAndPage)
     EXPECT_GE(engine.RowBottoms().size(), 3u) << "rows on the first page";
     EXPECT_FALSE(Screen().CommandEnableState(3002).value_or(true));
     EXPECT_TRUE(Screen().CommandEnableState(3003).value_or(false));
+    KeepSnapshot(L"special-function.png");
 }
 
 TEST_F(SpecialFuncViewTest, TheBarDrawsItsScaleAcross)

@@ -80,13 +80,7 @@ TEST_F(SoftwareManagementViewTest, ListsTheInstalledSoftwareOnTwoPages)
     EXPECT_EQ(view().CurrentList(), 1);
     EXPECT_EQ(TileNames(), std::vector<std::wstring>{L"BASIC"});
     Click(frame->MiddleLeftBar().GetButton(0));
-
-    UpdateWindow(frame->Handle());
-    RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const std::wstring saved = SaveFrameSnapshot(frame->Handle());
-    ASSERT_FALSE(saved.empty());
-    fs::create_directories(BuildProgramFolder() / "screenshots");
-    fs::copy_file(saved, BuildProgramFolder() / "screenshots" / "installed-software.png", fs::copy_options::overwrite_existing);
+    KeepSnapshot(L"installed-software.png");
 }
 
 TEST_F(SoftwareManagementViewTest, DeletingNothingSaysSoAndChangesNothing)
