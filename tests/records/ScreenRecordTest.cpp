@@ -55,6 +55,13 @@ protected:
     }
 
     bool Enabled(int id) const { return Panel()->Button(id)->IsEnabled(); }
+    // A click on one of the panel's buttons, as the button tells its parent.
+    void Click(int id) const
+    {
+        CBmpBtn* button = Panel()->Button(id);
+        ASSERT_NE(button, nullptr);
+        Panel()->SendMsg(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button->Handle()));
+    }
     bool Shown(int id) const { return Panel()->Button(id)->IsVisible(); }
 
     std::string RecorderLog() const { return ReadFileBytes(RecorderFolder() / "ScreenRecorder.log"); }
@@ -68,16 +75,17 @@ TEST_F(ScreenRecordTest, StartPauseResumeStopReachTheRecorderAndTheRecordingIsLi
     EXPECT_TRUE(Enabled(CScreenRecordDlg::kStart));
     EXPECT_FALSE(Enabled(CScreenRecordDlg::kList));  // nothing recorded yet
 
-    panel->OnStart();
+    Click(CScreenRecordDlg::kStart);
     EXPECT_FALSE(Enabled(CScreenRecordDlg::kStart));
     EXPECT_TRUE(Enabled(CScreenRecordDlg::kPause));
     EXPECT_TRUE(Enabled(CScreenRecordDlg::kStop));
-    panel->OnPause();
+    Panel()->SendMsg(WM_TIMER, 2, 0);  // the hourly check within the first hour restarts nothing
+    Click(CScreenRecordDlg::kPause);
     EXPECT_TRUE(Shown(CScreenRecordDlg::kResume));
     EXPECT_FALSE(Shown(CScreenRecordDlg::kPause));
-    panel->OnResume();
-    panel->OnPause();
-    panel->OnStop();
+    Click(CScreenRecordDlg::kResume);
+    Click(CScreenRecordDlg::kPause);
+    Click(CScreenRecordDlg::kStop);
 
     EXPECT_EQ(RecorderLog(), "control 0\ncontrol 1\ncontrol 2\ncontrol 1\ncontrol 3\n");
     EXPECT_TRUE(Enabled(CScreenRecordDlg::kStart));
@@ -87,7 +95,7 @@ TEST_F(ScreenRecordTest, StartPauseResumeStopReachTheRecorderAndTheRecordingIsLi
     EXPECT_FALSE(Shown(CScreenRecordDlg::kResume));
     EXPECT_EQ(RecorderProcess(), nullptr);
 
-    panel->OnListRecordings();
+    Click(CScreenRecordDlg::kList);
     ASSERT_EQ(panel->Recordings().size(), 1u);
     EXPECT_EQ(panel->Recordings()[0].substr(0, 3), L"REC");
     auto* replay = dynamic_cast<CReplaygifView*>(frame->View(CReplaygifView::kViewId));
