@@ -27,6 +27,10 @@
 #define IDB_ICONGRID_FRAME      397   // the frame of an icon grid's item, 125 x 116
 #define IDB_ICONGRID_SELECTION  398   // ... of its selected item, 131 x 124
 #define IDB_ICONGRID_MARK       399   // 33 x 33
+#define IDB_SPLASH              205   // 900 x 500
+#define IDB_SPLASH_MARK_DIM     323   // 19 x 19
+#define IDB_SPLASH_MARK_LIT     324   // 19 x 19
+#define IDD_SPLASH_MARK         326   // one progress mark of the splash
 #define IDB_POPMSG_SKIN         304   // question box, 478 x 248
 #define IDB_BUTTON_DEFAULT      320   // any skinned button without its own image, 103 x 29
 #define IDB_SOFTROW_BACKGROUND  321   // soft-button row, 979 x 60
@@ -60,7 +64,6 @@
 
 #define IDC_ABOUT_TITLE         1000
 #define IDC_ABOUT_VERSION       1001
-#define IDC_STARTDLG_TEXT       1002
 #define IDC_POPMSG_TEXT         1084
 
 // The version view (form 136).

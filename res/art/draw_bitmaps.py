@@ -573,6 +573,40 @@ def report_banner(band):
 BITMAPS.update({308: (report_banner((200, 40, 40)), 995, 224), 309: (report_banner(AMBER), 995, 224)})
 
 
+# The start splash: the emblem and the word mark over a night-blue sky, a faint road of lights
+# along the bottom where the five progress marks walk (the marks are windows of their own, placed
+# at 343 + 46 i, 446 from the picture's corner).
+def splash(width, height):
+    c = Canvas(width, height, NAVY)
+    c.gradient(0, 0, width, height, (40, 70, 120), (10, 20, 40))
+    wing(c, 150, 150, 150, AMBER)
+    wordmark(c, 'NUTHAWK', 340, 170, 12, PAPER)
+    c.fill(340, 270, 340 + 7 * 6 * 12 - 12, 274, AMBER)
+    for i in range(5):
+        x = 343 + 46 * i
+        c.frame(x - 3, 443, x + 22, 468, mix((10, 20, 40), STEEL, 0.5))
+    return c
+
+
+def progress_mark(lit):
+    def draw(width, height):
+        c = Canvas(width, height, (12, 22, 44))
+        centre, radius = (width - 1) / 2, width / 2 - 1.5
+        face = AMBER if lit else (70, 84, 110)
+        for y in range(height):
+            for x in range(width):
+                distance = ((x - centre) ** 2 + (y - centre) ** 2) ** 0.5
+                if distance <= radius:
+                    c.put(x, y, mix(face, PAPER, 0.35 * max(0.0, 1 - distance / radius)) if lit else face)
+                elif distance <= radius + 1:
+                    c.blend(x, y, face, radius + 1 - distance)
+        return c
+    return draw
+
+
+BITMAPS.update({205: (splash, 900, 500), 323: (progress_mark(False), 19, 19), 324: (progress_mark(True), 19, 19)})
+
+
 def main(folder):
     os.makedirs(folder, exist_ok=True)
     for number, (draw, width, height) in BITMAPS.items():

@@ -1,5 +1,6 @@
 #include "StartDlg.h"
 
+#include "BmpBtn.h"
 #include "ConfigStore.h"
 #include "DisplayApp.h"
 #include "FileFindPro.h"
@@ -13,8 +14,17 @@
 
 namespace {
 
+constexpr UINT_PTR kTickTimer = 1;
 constexpr UINT_PTR kLoadTimer = 2;
-constexpr UINT kLoadAfterMs = 1000;
+constexpr UINT_PTR kStepTimer = 3;
+UINT g_tickMs = 1000;
+UINT g_stepMs = 400;
+UINT g_loadAfterMs = 1000;
+constexpr int kPositions = 5;
+constexpr int kFirstMarkX = 343;
+constexpr int kMarkGap = 46;
+constexpr int kMarkY = 446;
+constexpr int kCountdownFrom = 3;
 
 const wchar_t* const kRegionNames = L"VEHICLE\\MULTILANGUAGE\\REGION\\";
 const wchar_t* const kMakerNames = L"VEHICLE\\MULTILANGUAGE\\VEHICLENAME\\";
@@ -99,7 +109,37 @@ void LoadMakers(const std::wstring& scanFolder, const std::wstring& language)
 
 }  // namespace
 
-CStartDlg::CStartDlg(HWND parent) : CDialog(IDD_STARTDLG, parent) {}
+CStartDlg::CStartDlg(HWND parent) : CDialog(IDD_STARTDLG, parent), m_picture(LoadProgramBitmap(IDB_SPLASH))
+{
+    for (int i = 0; i < static_cast<int>(m_marks.size()); ++i) {
+        m_marks[static_cast<size_t>(i)] = std::make_unique<CStartProCtrlNormalDlg>();
+        m_marks[static_cast<size_t>(i)]->SetBitmap(i < kPositions ? IDB_SPLASH_MARK_LIT : IDB_SPLASH_MARK_DIM);
+    }
+}
+
+void CStartDlg::SetPeriods(UINT tickMs, UINT stepMs, UINT loadAfterMs)
+{
+    if (tickMs)
+        g_tickMs = tickMs;
+    if (stepMs)
+        g_stepMs = stepMs;
+    if (loadAfterMs)
+        g_loadAfterMs = loadAfterMs;
+}
+
+const CStartProCtrlNormalDlg* CStartDlg::Mark(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_marks.size()) ? m_marks[static_cast<size_t>(index)].get() : nullptr;
+}
+
+int CStartDlg::LitPosition() const
+{
+    for (int i = 0; i < kPositions; ++i) {
+        if (m_marks[static_cast<size_t>(i)]->IsWindow() && m_marks[static_cast<size_t>(i)]->IsVisible())
+            return i;
+    }
+    return -1;
+}
 
 void CStartDlg::LoadConfiguration(const std::wstring& scanFolder)
 {
@@ -139,22 +179,142 @@ void CStartDlg::LoadVehicleNames(const std::wstring& proFolder)
 
 bool CStartDlg::OnInitDialog()
 {
-    std::wstring title = ResGetString(0x10000500);
-    SetDlgItemTextW(Handle(), IDC_STARTDLG_TEXT, (title + L"\n" + GetBuildText()).c_str());
+    // Landscape on a turnable screen, where the system knows of turning at all.
+    using RotationPreference = BOOL(WINAPI*)(int);
+    if (HMODULE user = GetModuleHandleW(L"user32.dll")) {
+        if (auto prefer = reinterpret_cast<RotationPreference>(
+                reinterpret_cast<void*>(GetProcAddress(user, "SetDisplayAutoRotationPreferences"))))
+            prefer(1);
+    }
+    m_strStatus = ResGetString(0x10000602);
+    const SIZE picture = ProgramBitmapSize(IDB_SPLASH);
+    SetWindowPos(Handle(), HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - picture.cx) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - picture.cy) / 2, picture.cx, picture.cy, SWP_SHOWWINDOW);
     SetGlobalFloat2(6.3f);
-    SetTimer(Handle(), kLoadTimer, kLoadAfterMs, nullptr);
+    m_nCloseCounter = 0;
+    PlaceMarks();
+    SetTimer(Handle(), kStepTimer, g_stepMs, nullptr);
+    SetTimer(Handle(), kTickTimer, g_tickMs, nullptr);
+    SetTimer(Handle(), kLoadTimer, g_loadAfterMs, nullptr);
     return true;
 }
 
-bool CStartDlg::OnTimer(UINT_PTR id)
+// Two layers over five positions: the lit marks (0-4) start hidden, the dim ones (5-9) shown.
+void CStartDlg::PlaceMarks()
 {
-    if (id != kLoadTimer)
-        return false;
+    const RECT splash = WindowRect();
+    for (int i = 0; i < static_cast<int>(m_marks.size()); ++i) {
+        CStartProCtrlNormalDlg& mark = *m_marks[static_cast<size_t>(i)];
+        mark.SetOwner(Handle());  // owned: above the splash, and no button in the task bar
+        if (!mark.CreateModeless())
+            continue;
+        const RECT own = mark.WindowRect();
+        SetWindowPos(mark.Handle(), nullptr, splash.left + kFirstMarkX + kMarkGap * (i % kPositions),
+                     splash.top + kMarkY, own.right - own.left, own.bottom - own.top, SWP_NOACTIVATE | SWP_NOZORDER);
+        mark.Show(i < kPositions ? SW_HIDE : SW_SHOWNOACTIVATE);
+    }
+}
+
+// One lit mark walks left to right across the five positions, one step a period.
+void CStartDlg::StepMarks()
+{
+    for (int i = 0; i < kPositions; ++i) {
+        m_marks[static_cast<size_t>(i)]->Show(SW_HIDE);
+        m_marks[static_cast<size_t>(i + kPositions)]->Show(SW_SHOWNOACTIVATE);
+    }
+    m_marks[static_cast<size_t>(m_nLitMark)]->Show(SW_SHOWNOACTIVATE);
+    m_marks[static_cast<size_t>(m_nLitMark + kPositions)]->Show(SW_HIDE);
+    m_nLitMark = (m_nLitMark + 1) % kPositions;
+}
+
+// The loaders run on this thread while the splash waits; the marks stand still meanwhile.
+void CStartDlg::LoadLists()
+{
     KillTimer(Handle(), kLoadTimer);
     const std::wstring folder = ResGetAppDir();
     LoadConfiguration(folder + L"Scan\\");
     LoadVehicleNames(folder + L"Scan\\PRO\\");
+    Invalidate(false);
     m_bLoaded = true;
-    EndDialog(IDOK);
+}
+
+// The splash ends on the fourth tick after loading: remembered counts 0, 1, 2 and 3.
+void CStartDlg::CountDown()
+{
+    CClientDc dc(Handle());
+    DrawSplash(dc.Get());
+    if (!m_bLoaded)
+        return;
+    const int remembered = m_nCloseCounter++;
+    if (remembered >= kCountdownFrom)
+        CDialog::OnOK();
+}
+
+bool CStartDlg::OnTimer(UINT_PTR id)
+{
+    switch (id) {
+    case kStepTimer:
+        StepMarks();
+        return true;
+    case kLoadTimer:
+        LoadLists();
+        return true;
+    case kTickTimer:
+        CountDown();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CStartDlg::DrawSplash(HDC dc) const
+{
+    if (m_picture) {
+        const SIZE size = ProgramBitmapSize(IDB_SPLASH);
+        CMemoryDc source(dc);
+        CSelectObject selected(source.Get(), m_picture.Get());
+        BitBlt(dc, 0, 0, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
+    }
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring lines[] = {std::to_wstring(kCountdownFrom - m_nCloseCounter) + L" " + ResGetString(0x10000501),
+                                  ResGetString(0x10000500), GetBuildText(), m_strStatus};
+    int y = 565;
+    for (const std::wstring& line : lines) {
+        ExtTextOutW(dc, 103, y, ETO_CLIPPED, nullptr, line.c_str(), static_cast<UINT>(line.size()), nullptr);
+        y += 20;
+    }
+    SetBkMode(dc, OPAQUE);
+}
+
+bool CStartDlg::OnEraseBkgnd(HDC dc)
+{
+    DrawSplash(dc);
     return true;
+}
+
+bool CStartDlg::OnPaint()
+{
+    CPaintDc paint(Handle());
+    CClientDc dc(Handle());
+    DrawSplash(dc.Get());
+    return true;
+}
+
+bool CStartDlg::OnLButtonDown(UINT keys, POINT point)
+{
+    if (m_bLoaded)
+        CDialog::OnOK();
+    DefaultProc(WM_LBUTTONDOWN, keys, MAKELPARAM(point.x, point.y));
+    return true;
+}
+
+void CStartDlg::OnDestroy()
+{
+    KillTimer(Handle(), kTickTimer);
+    KillTimer(Handle(), kStepTimer);
+    for (auto& mark : m_marks) {
+        if (mark->IsWindow())
+            DestroyWindow(mark->Handle());
+    }
 }

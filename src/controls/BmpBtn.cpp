@@ -23,6 +23,12 @@ SIZE BitmapSize(HBITMAP bitmap)
 
 }  // namespace
 
+SIZE ProgramBitmapSize(int id)
+{
+    CScopedBitmap bitmap(LoadProgramBitmap(id));
+    return bitmap ? BitmapSize(bitmap.Get()) : SIZE{0, 0};
+}
+
 // The whole client rectangle, rebuilt on every resize.
 void SetWholeWindowRegion(HWND window)
 {

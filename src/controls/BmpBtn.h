@@ -57,5 +57,7 @@ private:
 
 // Loads one of the program's bitmap resources; null for id 0 or a missing resource.
 HBITMAP LoadProgramBitmap(int id);
+// The size of one of the program's bitmap resources; 0 x 0 when it is missing.
+SIZE ProgramBitmapSize(int id);
 // Gives a skinned control a region of its whole client rectangle.
 void SetWholeWindowRegion(HWND window);

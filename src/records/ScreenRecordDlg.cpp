@@ -23,12 +23,6 @@ constexpr DWORD kSecondLookMs = 1000;
 constexpr wchar_t kRecorderFolder[] = L"tools\\DataRecord\\";
 constexpr wchar_t kRecorderFile[] = L"ScreenRecorder.exe";
 
-SIZE ProgramBitmapSize(int id)
-{
-    CScopedBitmap bitmap(LoadProgramBitmap(id));
-    return BitmapSize(bitmap.Get());
-}
-
 std::tm LocalTime(std::time_t time)
 {
     std::tm local = {};

@@ -49,7 +49,7 @@ void CShortTestView::ShowToggleKey()
 // The screen is polled without being shown again, so a mode word that first comes with a later
 // request brings the toggle key as a first request's would. Requests without one leave the key
 // as it is: the diagnostic program names the mode once, not with every poll.
-void CShortTestView::FollowModeWord(uint16_t mode)
+void CShortTestView::FollowModeWord(int mode)
 {
     CMainFrame* frame = CMainFrame::Instance();
     if (mode == 0 || !frame)

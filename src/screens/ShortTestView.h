@@ -29,7 +29,7 @@ protected:
 
 private:
     void ShowToggleKey();
-    void FollowModeWord(uint16_t mode);
+    void FollowModeWord(int mode);
     void SetToggleCaption(uint32_t textId);
     void ShowTitleOnTitleBar() const;
 
