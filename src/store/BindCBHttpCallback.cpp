@@ -6,13 +6,17 @@
 #include "UpdateMessages.h"
 #include "UpdateRules.h"
 
-CBindCBHttpCallback::CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent)
-    : m_progressWindow(progressWindow), m_jobId(jobId), m_stopEvent(stopEvent)
+CBindCBHttpCallback::CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent, HANDLE runEvent)
+    : m_progressWindow(progressWindow), m_jobId(jobId), m_stopEvent(stopEvent), m_runEvent(runEvent)
 {
 }
 
 STDMETHODIMP CBindCBHttpCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG, LPCWSTR)
 {
+    if (m_stopEvent && m_runEvent) {
+        const HANDLE events[] = {m_stopEvent, m_runEvent};
+        WaitForMultipleObjects(2, events, FALSE, INFINITE);
+    }
     if (m_stopEvent && WaitForSingleObject(m_stopEvent, 0) == WAIT_OBJECT_0)
         return S_OK;
     const auto percent = update_rules::ProgressPercent(progress, progressMax);

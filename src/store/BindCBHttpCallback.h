@@ -5,11 +5,12 @@
 #include <atomic>
 #include <cstdint>
 
-// Reports a download's progress to the progress window as message 100, code 201. One object serves
-// one job; it lives on the download thread's stack, so it counts no references.
+// Reports a download's progress to the progress window as message 100, code 201, and holds the
+// download while the batch is paused. One object serves one job; it lives on the download thread's
+// stack, so it counts no references.
 class CBindCBHttpCallback : public IBindStatusCallback {
 public:
-    CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent = nullptr);
+    CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent = nullptr, HANDLE runEvent = nullptr);
     virtual ~CBindCBHttpCallback() = default;
 
     STDMETHODIMP QueryInterface(REFIID, void**) override { return E_NOTIMPL; }
@@ -29,4 +30,5 @@ private:
     int32_t m_jobId;
     // Once the batch is being stopped no report goes out, so the stopping thread never waits on one.
     HANDLE m_stopEvent;
+    HANDLE m_runEvent;
 };

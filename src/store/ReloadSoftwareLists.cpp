@@ -5,6 +5,7 @@
 #include "MakerView.h"
 #include "ProcessValues.h"
 #include "SoftwareManagementView.h"
+#include "SoftwareStoreView.h"
 #include "SoftwareLists.h"
 #include "StartDlg.h"
 
@@ -22,4 +23,6 @@ void ReloadSoftwareLists()
         families->SetListChanged();
     if (auto* installed = dynamic_cast<CSoftwareManagementView*>(frame->View(CSoftwareManagementView::kViewId)))
         installed->RequestRefresh();
+    if (auto* store = dynamic_cast<CSoftwareStoreView*>(frame->View(CSoftwareStoreView::kViewId)))
+        store->RequestRefresh();
 }

@@ -335,21 +335,22 @@ void CSoftwareBtn::SendToParent(UINT message, WPARAM wParam, LPARAM lParam) cons
     SendMessageW(GetParent(Handle()), message, wParam, lParam);
 }
 
-bool CSoftwareBtn::PreTranslateMessage(MSG& message)
+// The grid's keys arrive in its own window procedure, as every key of the focused window does.
+bool CSoftwareBtn::OnKeyDown(WPARAM key)
 {
-    if (message.hwnd != Handle())
+    const bool modified = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+    if (modified)
         return false;
-    if (message.message == WM_KEYDOWN) {
-        const bool modified = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
-        if (modified)
-            return false;
-        if (message.wParam == VK_RETURN || message.wParam == VK_SPACE) {
-            SendToParent(WM_COMMAND, static_cast<WPARAM>(ControlId()), 0);
-            return true;
-        }
-        return MoveHot(static_cast<UINT>(message.wParam));
+    if (key == VK_RETURN || key == VK_SPACE) {
+        SendToParent(WM_COMMAND, static_cast<WPARAM>(ControlId()), 0);
+        return true;
     }
-    return false;
+    const size_t pageStart = m_grid.PageStart();
+    if (!MoveHot(static_cast<UINT>(key)))
+        return false;
+    if (m_grid.PageStart() != pageStart)
+        SendToParent(kPageMoved, 0, 0);
+    return true;
 }
 
 bool CSoftwareBtn::HotContains(POINT point, bool select, bool info, bool action) const
@@ -383,7 +384,7 @@ bool CSoftwareBtn::OnLButtonDown(UINT keys, POINT point)
 // Which part of the hot tile was pressed, in the order action, select box, info.
 void CSoftwareBtn::Press(POINT point)
 {
-    if (m_items.empty() || GetHotIndex() > m_items.size())
+    if (m_items.empty() || GetHotIndex() >= m_items.size())
         return;
     const RECT client = ClientRect();
     if (!m_grid.HitTest(point.x, point.y, client.right, client.bottom))
@@ -414,9 +415,21 @@ bool CSoftwareBtn::OnReflectedCommand(int code)
     return true;
 }
 
-bool CSoftwareBtn::OnMessage(UINT message, WPARAM, LPARAM, LRESULT&)
+bool CSoftwareBtn::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
 {
-    if (message == WM_KILLFOCUS)
+    switch (message) {
+    case WM_KEYDOWN:
+        if (!OnKeyDown(wParam))
+            return false;
+        result = 0;
+        return true;
+    case WM_GETDLGCODE:
+        result = DLGC_WANTARROWS | DLGC_BUTTON;
+        return true;
+    case WM_KILLFOCUS:
         Invalidate(true);
-    return false;
+        return false;
+    default:
+        return false;
+    }
 }

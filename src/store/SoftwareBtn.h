@@ -41,6 +41,8 @@ public:
     static constexpr UINT kActionClicked = 0x46E;
     static constexpr UINT kSelectClicked = 0xBDB;  // lParam 1: the tile asks to be selected
     static constexpr UINT kInfoClicked = 0x469;
+    // A key moved the grid to another page: the owner's page keys follow.
+    static constexpr UINT kPageMoved = WM_APP + 45;
 
     CSoftwareBtn() = default;
     ~CSoftwareBtn() override;
@@ -93,7 +95,6 @@ public:
 
     // Draws the whole grid as it looks now into any device context (the window's paint uses it).
     void DrawGrid(HDC dc, const RECT& area);
-    bool PreTranslateMessage(MSG& message) override;
     // A left-button press at a client point, as the mouse gives it.
     void Press(POINT point);
 
@@ -114,6 +115,7 @@ private:
     void DrawProgress(HDC dc, const RECT& area);
     void DrawLines(HDC dc, const RECT& area) const;
     void SendToParent(UINT message, WPARAM wParam, LPARAM lParam) const;
+    bool OnKeyDown(WPARAM key);
     bool HotContains(POINT point, bool select, bool info, bool action) const;
 
     std::vector<_DiagSoftware_Info_> m_items;

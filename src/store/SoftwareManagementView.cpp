@@ -301,6 +301,9 @@ bool CSoftwareManagementView::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
     case CSoftwareBtn::kActionClicked:
         DeleteOne(static_cast<size_t>(wParam));
         break;
+    case CSoftwareBtn::kPageMoved:
+        RefreshPage();
+        break;
     case 0x465:
         break;
     default:

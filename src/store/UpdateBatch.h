@@ -8,6 +8,9 @@
 // every worker has ended.
 struct UpdateBatch {
     HANDLE StopEvent = nullptr;
+    // Set while the batch may run, reset while the user has paused it. Workers wait for it only
+    // where they hold nothing another thread needs: between jobs and between pieces of a download.
+    HANDLE RunEvent = nullptr;
     HANDLE SerialSemaphore = nullptr;
     HANDLE DownloadSemaphore = nullptr;
     HANDLE UpdateSemaphore = nullptr;

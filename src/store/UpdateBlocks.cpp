@@ -146,7 +146,7 @@ std::optional<Block> PackDownloadResult(const DownloadResultFields& fields)
     return Pack(fields, [](BlockWriter& w, const DownloadResultFields& f) {
         w.Number(static_cast<uint32_t>(f.JobId)), w.Text(f.LocalFile), w.Text(f.SoftwareUploadid);
         w.Text(f.Region), w.Text(f.SoftwareCode), w.Text(f.LanguageCode), w.Text(f.Version);
-        w.Number(static_cast<uint32_t>(f.LastJob));
+        w.Number(static_cast<uint32_t>(f.LastJob)), w.Number(static_cast<uint32_t>(f.Downloaded));
     });
 }
 
@@ -155,7 +155,7 @@ std::optional<DownloadResultFields> ReadDownloadResult(const Block& block)
     return Unpack<DownloadResultFields>(block, [](BlockReader& r, DownloadResultFields& f) {
         f.JobId = static_cast<int32_t>(r.Number()), f.LocalFile = r.Text(), f.SoftwareUploadid = r.Text();
         f.Region = r.Text(), f.SoftwareCode = r.Text(), f.LanguageCode = r.Text(), f.Version = r.Text();
-        f.LastJob = static_cast<int32_t>(r.Number());
+        f.LastJob = static_cast<int32_t>(r.Number()), f.Downloaded = static_cast<int32_t>(r.Number());
     });
 }
 

@@ -40,6 +40,8 @@ struct DownloadResultFields {
     std::wstring LanguageCode;
     std::wstring Version;
     int32_t LastJob = 0;
+    // 1 when the download succeeded: only then may the unpack thread touch the archive.
+    int32_t Downloaded = 0;
     bool operator==(const DownloadResultFields&) const = default;
 };
 

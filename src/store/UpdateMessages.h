@@ -16,6 +16,9 @@ constexpr unsigned kArchiverStarted = 206;
 constexpr unsigned kNotInstalled = 207;
 constexpr unsigned kInstalled = 208;
 constexpr unsigned kBatchFinished = 209;
+// To the window whose batch another window's StartUpdateThreads ended: its batch is gone, with no
+// 209 to come.
+constexpr unsigned kBatchReplaced = 210;
 
 constexpr unsigned kThreadEnd = 1;
 constexpr unsigned kThreadJob = 2;

@@ -58,7 +58,7 @@ update_blocks::Block JobBlockFor(const UpdateJob& job, const std::wstring& downl
     return *update_blocks::PackDownloadJob(stripped);
 }
 
-update_blocks::DownloadResultFields ResultFieldsFor(const update_blocks::DownloadJobFields& job)
+update_blocks::DownloadResultFields ResultFieldsFor(const update_blocks::DownloadJobFields& job, bool downloaded)
 {
     update_blocks::DownloadResultFields result;
     result.JobId = job.JobId;
@@ -69,6 +69,7 @@ update_blocks::DownloadResultFields ResultFieldsFor(const update_blocks::Downloa
     result.LanguageCode = job.LanguageCode;
     result.Version = job.Version;
     result.LastJob = job.LastJob;
+    result.Downloaded = downloaded ? 1 : 0;
     return result;
 }
 

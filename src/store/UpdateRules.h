@@ -18,7 +18,7 @@ update_blocks::DownloadJobFields JobFieldsFor(const UpdateJob& job, const std::w
 // The job's block. A job whose texts do not fit keeps only its number and last-job flag, so it
 // still ends with a failure report (and a last job still finishes the batch).
 update_blocks::Block JobBlockFor(const UpdateJob& job, const std::wstring& downloadFolder, bool last);
-update_blocks::DownloadResultFields ResultFieldsFor(const update_blocks::DownloadJobFields& job);
+update_blocks::DownloadResultFields ResultFieldsFor(const update_blocks::DownloadJobFields& job, bool downloaded);
 
 // Server folder and file as a web address: the site-folder prefix the server's records carry is
 // replaced by the web root, and backslashes become slashes.

@@ -26,8 +26,9 @@ struct Worker {
 // Written only on the user-interface thread.
 struct PipelineState {
     Worker Serial, Download, Unpack;
-    CScopedHandle SerialSemaphore, DownloadSemaphore, UpdateSemaphore, StopEvent;
+    CScopedHandle SerialSemaphore, DownloadSemaphore, UpdateSemaphore, StopEvent, RunEvent;
     std::unique_ptr<UpdateBatch> Batch;
+    HWND Owner = nullptr;
 };
 
 PipelineState& State()
@@ -98,9 +99,6 @@ void EndWorker(Worker& worker)
 {
     if (worker.Id == 0)
         return;
-    // A paused worker must run again to see the stop.
-    for (DWORD count = ResumeThread(worker.Thread.Get()); count > 1 && count != static_cast<DWORD>(-1);)
-        count = ResumeThread(worker.Thread.Get());
     if (!WaitForEnd(worker.Thread.Get(), kWorkerStopMs)) {
         // Only a worker stuck inside a system call gets here.
         TerminateThread(worker.Thread.Get(), 0);
@@ -184,15 +182,21 @@ bool FolderExists(const std::wstring& path)
 
 void StartUpdateThreads()
 {
+    const HWND previousOwner = State().Batch ? State().Owner : nullptr;
     StopUpdateThreads();
+    if (previousOwner && previousOwner != CurrentProgressWindow())
+        PostMessageW(previousOwner, kUnpackMessage, kBatchReplaced, 0);
     PipelineState& state = State();
+    state.Owner = CurrentProgressWindow();
     state.StopEvent.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    state.RunEvent.Reset(CreateEventW(nullptr, TRUE, TRUE, nullptr));
     state.SerialSemaphore.Reset(CreateGate(L"SerialSemaphore"));
     state.DownloadSemaphore.Reset(CreateGate(L"DownloadSemaphore"));
     state.UpdateSemaphore.Reset(CreateGate(L"UpdateSemaphore"));
     state.Batch = std::make_unique<UpdateBatch>();
     UpdateBatch& batch = *state.Batch;
     batch.StopEvent = state.StopEvent.Get();
+    batch.RunEvent = state.RunEvent.Get();
     batch.SerialSemaphore = state.SerialSemaphore.Get();
     batch.DownloadSemaphore = state.DownloadSemaphore.Get();
     batch.UpdateSemaphore = state.UpdateSemaphore.Get();
@@ -217,26 +221,46 @@ void StopUpdateThreads()
     state.DownloadSemaphore.Reset();
     state.UpdateSemaphore.Reset();
     state.StopEvent.Reset();
+    state.RunEvent.Reset();
     state.Batch.reset();
+    state.Owner = nullptr;
     DropQueuedReports(CurrentProgressWindow());
 }
 
+void StopUpdateThreadsOwnedBy(HWND owner)
+{
+    if (State().Batch && State().Owner == owner)
+        StopUpdateThreads();
+}
+
+bool UpdateBatchExists()
+{
+    return State().Batch != nullptr;
+}
+
+HWND UpdateBatchOwner()
+{
+    return State().Owner;
+}
+
+// Pausing never suspends a thread: one suspended inside the heap or the internet library would
+// freeze the program. The workers hold at their next safe point instead.
 void SuspendUpdateThreads()
 {
-    PipelineState& state = State();
-    for (const Worker* worker : {&state.Download, &state.Serial, &state.Unpack}) {
-        if (worker->Thread)
-            SuspendThread(worker->Thread.Get());
-    }
+    if (State().RunEvent)
+        ResetEvent(State().RunEvent.Get());
 }
 
 void ResumeUpdateThreads()
 {
-    PipelineState& state = State();
-    for (const Worker* worker : {&state.Download, &state.Serial, &state.Unpack}) {
-        if (worker->Thread)
-            ResumeThread(worker->Thread.Get());
-    }
+    if (State().RunEvent)
+        SetEvent(State().RunEvent.Get());
+}
+
+bool UpdateThreadsPaused()
+{
+    const HANDLE run = State().RunEvent.Get();
+    return run && WaitForSingleObject(run, 0) != WAIT_OBJECT_0;
 }
 
 void PassDownloadResultToUnpack(LPARAM downloadResult)

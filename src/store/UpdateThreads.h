@@ -14,13 +14,22 @@
 UpdateJobList& TheUpdateJobList();
 
 void SetProgressWindow(HWND window);
-// Ends a running batch and starts one from UpdateJobList.
+// Ends a running batch and starts one from UpdateJobList, owned by the current progress window. When
+// the batch ended belonged to another window, that window is told with message 101, code 210.
 void StartUpdateThreads();
 // Ends every worker (cooperatively, within a bound) and closes the semaphores. When it returns no
 // worker of the batch runs, and no message of the batch waits in the progress window's queue.
 void StopUpdateThreads();
+// Stops the batch only when `owner` started it (a window going away must not end another's batch).
+void StopUpdateThreadsOwnedBy(HWND owner);
+// Whether a batch exists (running or paused), and the window that started it.
+bool UpdateBatchExists();
+HWND UpdateBatchOwner();
+// Pause and resume of the running batch: its workers hold between jobs and between pieces of a
+// download until resumed (or stopped).
 void SuspendUpdateThreads();
 void ResumeUpdateThreads();
+bool UpdateThreadsPaused();
 
 // What a receiver of the messages must do to move the batch on: hand the block of codes 202 and 203
 // to the unpack thread, and release "SerialSemaphore" on codes 202, 207 and 208.

@@ -38,6 +38,12 @@ bool WaitUnlessStopped(const UpdateBatch& batch, HANDLE object)
     return WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1;
 }
 
+// Holds the worker while the batch is paused; false when the batch is stopped.
+bool WaitWhilePaused(const UpdateBatch& batch)
+{
+    return WaitUnlessStopped(batch, batch.RunEvent) && !IsStopped(batch);
+}
+
 // The next thread message; false when the batch is stopped.
 bool NextThreadMessage(const UpdateBatch& batch, MSG& message)
 {
@@ -91,7 +97,7 @@ bool Download(const UpdateBatch& batch, HINTERNET session, const update_blocks::
     const WebServerAddress& server = WebServerHost();
     const std::wstring url =
         update_rules::DownloadUrl(job.ServerFolder, job.ServerFile, server.SiteFolderPrefix, server.WebRoot);
-    CBindCBHttpCallback progress(CurrentProgressWindow(), job.JobId, batch.StopEvent);
+    CBindCBHttpCallback progress(CurrentProgressWindow(), job.JobId, batch.StopEvent, batch.RunEvent);
     for (int attempt = 0; attempt < kDownloadTries && !IsStopped(batch); ++attempt) {
         DeleteUrlCacheEntryW(url.c_str());
         if (DownloadUrlToFile(session, url, job.LocalFile, batch.StopEvent, &progress))
@@ -104,7 +110,7 @@ void DownloadOne(UpdateBatch& batch, HINTERNET session, const update_blocks::Dow
 {
     Report(kDownloadMessage, kDownloadBegins, job.JobId);
     const bool downloaded = Download(batch, session, job);
-    if (auto result = update_blocks::PackDownloadResult(update_rules::ResultFieldsFor(job)))
+    if (auto result = update_blocks::PackDownloadResult(update_rules::ResultFieldsFor(job, downloaded)))
         ReportBlock(downloaded ? kDownloaded : kDownloadFailed, std::make_unique<Block>(*result));
 }
 
@@ -151,7 +157,9 @@ void UnpackOne(UpdateBatch& batch, const update_blocks::DownloadResultFields& re
 {
     Report(kUnpackMessage, kUnpackBegins, result.JobId);
     Pause(batch, 50);
-    const bool started = Unpack(batch, result);
+    // A failed download never reaches the archiver: an archive left by an earlier run is not this
+    // job's package.
+    const bool started = result.Downloaded == 1 && Unpack(batch, result);
     if (IsStopped(batch))
         return;
     Sleep(1);
@@ -177,7 +185,7 @@ void RunStage(UpdateBatch& batch, unsigned reportMessage, unsigned jobMessage, H
         if (message.message != jobMessage)
             continue;
         const auto block = TakeBlock(message);
-        if (!WaitUnlessStopped(batch, gate))
+        if (!WaitWhilePaused(batch) || !WaitUnlessStopped(batch, gate))
             break;
         if (const std::optional<int32_t> jobId = handleJob(*block))
             lastJobId = *jobId;
@@ -197,7 +205,7 @@ DWORD WINAPI SerialThreadProc(LPVOID parameter)
         if (message.message != kThreadJob)
             continue;
         auto job = TakeBlock(message);
-        if (!WaitUnlessStopped(batch, batch.SerialSemaphore))
+        if (!WaitUnlessStopped(batch, batch.SerialSemaphore) || !WaitWhilePaused(batch))
             break;
         PassOn(batch.DownloadThreadId, kThreadJob, std::move(job));
     }

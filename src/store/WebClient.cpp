@@ -47,10 +47,13 @@ bool ReadBody(HINTERNET request, std::string& body)
 
 }  // namespace
 
-WebClient::WebClient() : m_session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0))
+WebClient::WebClient() : WebClient(WebServerHost()) {}
+
+WebClient::WebClient(WebServerAddress server)
+    : m_server(std::move(server)), m_session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0))
 {
     if (m_session)
-        SetInternetTimeouts(m_session, WebServerHost().TimeoutMs);
+        SetInternetTimeouts(m_session, m_server.TimeoutMs);
 }
 
 WebClient::~WebClient()
@@ -63,7 +66,7 @@ bool WebClient::HttpGet(const std::string& page, const std::string& query, std::
 {
     if (!m_session)
         return false;
-    const WebServerAddress& server = WebServerHost();
+    const WebServerAddress& server = m_server;
     const CInternetHandle connection(InternetConnectW(m_session, server.Host.c_str(), server.Port, nullptr, nullptr,
                                                       INTERNET_SERVICE_HTTP, 0, 1));
     if (!connection)

@@ -6,12 +6,16 @@
 #include <vector>
 
 #include "ProductRecord.h"
+#include "WebServerHost.h"
 
 // The client of the maker's software web service. Every failure gives the operation's empty
 // result; the caller decides what to show. Requests block the calling thread.
 class WebClient {
 public:
     WebClient();
+    // A client of the given server: one made on the user-interface thread for a worker's use takes
+    // the address with it, so later changes of the setting never race with its requests.
+    explicit WebClient(WebServerAddress server);
     ~WebClient();
     WebClient(const WebClient&) = delete;
     WebClient& operator=(const WebClient&) = delete;
@@ -31,5 +35,6 @@ public:
 private:
     std::string RequestBody(const std::string& page, const std::string& query);
 
+    WebServerAddress m_server;
     HINTERNET m_session = nullptr;
 };

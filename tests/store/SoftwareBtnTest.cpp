@@ -26,7 +26,7 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
         if (message == CSoftwareBtn::kActionClicked || message == CSoftwareBtn::kSelectClicked ||
-            message == CSoftwareBtn::kInfoClicked) {
+            message == CSoftwareBtn::kInfoClicked || message == CSoftwareBtn::kPageMoved) {
             sent.push_back({message, wParam, lParam});
             result = 0;
             return true;
@@ -39,6 +39,16 @@ protected:
         return true;
     }
 };
+
+// Delivers what was posted, as the program's loop does.
+void PumpPosted()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
 
 POINT Centre(const RECT& rect)
 {
@@ -130,10 +140,26 @@ TEST_F(SoftwareBtnTest, TheProgressBarShowsOnlyOnItsTilesPage)
     EXPECT_FALSE(grid.IsProgressShown());
 }
 
+// Keys come as the message loop delivers them to the focused grid.
+TEST_F(SoftwareBtnTest, KeysThroughTheMessageLoopPageAndTellTheOwner)
+{
+    SetFocus(grid.Handle());
+    PostMessageW(grid.Handle(), WM_KEYDOWN, VK_NEXT, 0);
+    PostMessageW(grid.Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    PostMessageW(grid.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PumpPosted();
+    EXPECT_EQ(grid.Grid().PageStart(), 4u);
+    EXPECT_EQ(grid.GetHotIndex(), 5u);
+    ASSERT_EQ(owner.sent.size(), 2u);
+    EXPECT_EQ(owner.sent[0].message, CSoftwareBtn::kPageMoved);
+    EXPECT_EQ(owner.sent[1].message, static_cast<UINT>(WM_COMMAND));
+    EXPECT_EQ(owner.sent[1].wParam, 3040u);
+    EXPECT_EQ(SendMessageW(grid.Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS, DLGC_WANTARROWS);
+}
+
 TEST_F(SoftwareBtnTest, EnterTellsTheOwnerAndAnIndexOutsideIsRefused)
 {
-    MSG enter = {grid.Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    EXPECT_TRUE(grid.PreTranslateMessage(enter));
+    SendMessageW(grid.Handle(), WM_KEYDOWN, VK_RETURN, 0);
     ASSERT_EQ(owner.sent.size(), 1u);
     EXPECT_EQ(owner.sent[0].message, static_cast<UINT>(WM_COMMAND));
     EXPECT_EQ(owner.sent[0].wParam, 3040u);

@@ -47,12 +47,13 @@ TEST(UpdateBlocksTest, JobAndResultComeBackAsTheyWent)
     ASSERT_TRUE(block);
     EXPECT_EQ(ReadDownloadJob(*block), job);
 
-    const auto result = update_rules::ResultFieldsFor(job);
+    const auto result = update_rules::ResultFieldsFor(job, true);
     const auto resultBlock = PackDownloadResult(result);
     ASSERT_TRUE(resultBlock);
     EXPECT_EQ(ReadDownloadResult(*resultBlock), result);
     EXPECT_EQ(result.LocalFile, job.LocalFile);
     EXPECT_EQ(result.LastJob, 1);
+    EXPECT_EQ(result.Downloaded, 1);
 }
 
 TEST(UpdateBlocksTest, JobTooLongForTheBlockIsRefusedNotCut)

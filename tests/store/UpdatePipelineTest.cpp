@@ -156,15 +156,23 @@ protected:
         WebServerHost() = WebServerAddress();
     }
 
-    // Serves a 7z package for the region, software and language (one file inside it) as `name`.
-    void ServePackage(const std::string& code, const std::string& name) const
+    // Serves a 7z package for the region, software and language (one file inside it) as `name`;
+    // `padding` bytes of noise, stored as they are, make its download take a while.
+    void ServePackage(const std::string& code, const std::string& name, size_t padding = 0) const
     {
         const fs::path stage = m_site / ("stage-" + code);
         fs::create_directories(stage / "SCAN" / "EUROPE" / code / "EN");
         std::ofstream(stage / "SCAN" / "EUROPE" / code / "EN" / "Diag.txt") << code;
+        if (padding > 0) {
+            std::string noise(padding, '\0');
+            uint32_t seed = 12345;
+            for (char& c : noise)
+                c = static_cast<char>((seed = seed * 1103515245 + 12345) >> 24);
+            std::ofstream(stage / "SCAN" / "EUROPE" / code / "Noise.bin", std::ios::binary) << noise;
+        }
         fs::create_directories(m_site / "pkg" / "EUROPE");
         const fs::path archive = m_site / "pkg" / "EUROPE" / name;
-        const std::wstring arguments = L"a -t7z \"" + archive.wstring() + L"\" \"" + stage.wstring() + L"\\*\"";
+        const std::wstring arguments = L"a -t7z -mx0 \"" + archive.wstring() + L"\" \"" + stage.wstring() + L"\\*\"";
         ASSERT_EQ(RunSiblingProgram(L"7za.exe", arguments), 0);
         fs::remove_all(stage);
     }
@@ -236,13 +244,61 @@ TEST_F(UpdatePipelineTest, FailedDownloadIsTriedTenTimesAndTheBatchGoesOn)
     StartUpdateThreads();
     ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
 
-    EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:202", "101:205", "101:206", "101:207"}));
+    EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:202", "101:205", "101:207"}));
     EXPECT_EQ(m_receiver.ReportsOf(2),
               (std::vector<std::string>{"100:200", "100:203", "101:205", "101:206", "101:208", "101:209"}));
     EXPECT_EQ(m_receiver.Reports().back(), "101:209:2");
     EXPECT_EQ(RequestsFor("ALPHA.7z"), 10u);
     EXPECT_FALSE(fs::exists(Installed("ALPHA")));
     EXPECT_TRUE(fs::exists(Installed("BETA")));
+}
+
+TEST_F(UpdatePipelineTest, ArchiveLeftFromAnEarlierRunIsNotUnpackedForAFailedDownload)
+{
+    ServePackage("ALPHA", "ALPHA.7z");
+    fs::create_directories(m_program / "download");
+    fs::copy_file(m_site / "pkg" / "EUROPE" / "ALPHA.7z", Downloaded("ALPHA.7z"));
+    fs::remove(m_site / "pkg" / "EUROPE" / "ALPHA.7z");
+    TheUpdateJobList() = {Job(1, "ALPHA", L"ALPHA.7z")};
+    StartUpdateThreads();
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
+
+    EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:202", "101:205", "101:207", "101:209"}));
+    EXPECT_FALSE(fs::exists(Installed("ALPHA")));
+}
+
+TEST_F(UpdatePipelineTest, PausedBatchHoldsBetweenJobsAndGoesOnWhenResumed)
+{
+    ServePackage("ALPHA", "ALPHA.7z");
+    TheUpdateJobList() = {Job(1, "ALPHA", L"ALPHA.7z")};
+    StartUpdateThreads();
+    SuspendUpdateThreads();
+    EXPECT_TRUE(UpdateThreadsPaused());
+    EXPECT_FALSE(m_receiver.PumpUntil([&] { return !m_receiver.Reports().empty(); }, 1500));
+
+    ResumeUpdateThreads();
+    EXPECT_FALSE(UpdateThreadsPaused());
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
+    EXPECT_TRUE(fs::exists(Installed("ALPHA")));
+}
+
+TEST_F(UpdatePipelineTest, PausedDownloadHoldsMidwayAndCompletesWhenResumed)
+{
+    ServePackage("ALPHA", "ALPHA.7z", 3 * 1024 * 1024);
+    TheUpdateJobList() = {Job(1, "ALPHA", L"ALPHA.7z")};
+    StartUpdateThreads();
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Percents().count(1) > 0; }));
+    SuspendUpdateThreads();
+    m_receiver.PumpUntil([] { return false; }, 300);  // a piece on its way may still report
+    const size_t heldAt = m_receiver.Percents().at(1).size();
+    m_receiver.PumpUntil([] { return false; }, 1000);
+    EXPECT_EQ(m_receiver.Percents().at(1).size(), heldAt);
+    EXPECT_LT(m_receiver.Percents().at(1).back(), 100u);
+
+    ResumeUpdateThreads();
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
+    EXPECT_EQ(m_receiver.Percents().at(1).back(), 100u);
+    EXPECT_TRUE(fs::exists(Installed("ALPHA")));
 }
 
 TEST_F(UpdatePipelineTest, PackagesThatAreNotSevenZipNamesStayUnpacked)

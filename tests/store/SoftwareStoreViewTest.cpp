@@ -1,0 +1,344 @@
+// The online store in the program's own frame, against the loopback stand-in of the maker's web
+// service: its tiles against the installed software, downloads that install real packages with the
+// real archiver, pause and resume, leaving during a download, the information page, and a service
+// that stalls.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "FrameFixture.h"
+#include "LoopbackWebServer.h"
+#include "MakerView.h"
+#include "ModalSeam.h"
+#include "ProcessRunner.h"
+#include "ProgramRun.h"
+#include "SoftwareFixture.h"
+#include "SoftwareStoreMakerVersionView.h"
+#include "SoftwareStoreView.h"
+#include "StoreListRules.h"
+#include "UpdateThreads.h"
+#include "WebServerHost.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace store_list;
+
+constexpr DWORD kBoundMs = 60000;
+
+struct OFFER {
+    std::string code;
+    std::string version;
+};
+
+std::string ProductJson(const OFFER& offer, int id)
+{
+    return "{\"SoftwareUploadid\":\"" + std::to_string(id) + "\",\"SerialNumber\":\"\",\"congName\":\"\","
+           "\"LanguageCode\":\"EN\",\"SoftwareCode\":\"" + offer.code + "\",\"Version\":\"" + offer.version + "\","
+           "\"FullPathFileName\":\"EAST\\\\" + offer.code + ".7z\",\"Function_FullPathFileName\":\"\","
+           "\"MainPath\":\"D:\\\\WebSite\\\\pkg\\\\\",\"txtPathA\":\"\",\"txtPathB\":\"\",\"Region\":\"EAST\"}";
+}
+
+class SoftwareStoreViewTest : public MainFrameTest {
+protected:
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        fs::copy_file(BuildProgramFolder() / "7za.exe", programFolder.Path() / "7za.exe");
+        ResSetLanguageCode(L"EN");
+        software.Languages({L"EN"});
+        software.Config("<VEHICLE><MULTILANGUAGE><VEHICLENAME><ALDER EN=\"Alder\" /><ASPEN EN=\"Aspen\" />"
+                        "<BIRCH EN=\"Birch\" /><OAKEN EN=\"Oaken\" /><ROWAN EN=\"Rowan\" /></VEHICLENAME>"
+                        "<REGION><EAST EN=\"East\" /></REGION></MULTILANGUAGE><REGIONID /></VEHICLE>"
+                        "<HARROWFEN><VEHICLENAME /></HARROWFEN>");
+        software.Install(MakerAt(L"ALDER", "V1.00"));
+        software.Install(MakerAt(L"ASPEN", "V1.00"));
+        software.Load();
+        WebServerAddress& server = WebServerHost();
+        server.Host = L"127.0.0.1";
+        server.Port = web.Port();
+        server.WebRoot = L"http://127.0.0.1:" + std::to_wstring(web.Port()) + L"/";
+        server.TimeoutMs = 3000;
+        SetModalAnswerer([this](const MODAL_BOX& box) -> std::optional<int> {
+            told.push_back(box.text);
+            return IDOK;
+        });
+    }
+    void TearDown() override
+    {
+        StopUpdateThreads();
+        WebServerHost() = WebServerAddress();
+        MainFrameTest::TearDown();
+    }
+
+    static SOFTWARE_FOLDER MakerAt(const std::wstring& folder, const std::string& version)
+    {
+        SOFTWARE_FOLDER maker = Maker(L"EAST", folder, 10);
+        maker.languages = {{L"EN", version + "\r\nAbout the software\r\n"}};
+        return maker;
+    }
+
+    void Offer(const std::vector<OFFER>& offers)
+    {
+        std::string list;
+        for (size_t i = 0; i < offers.size(); ++i)
+            list += (i ? "," : "") + ProductJson(offers[i], 100 + static_cast<int>(i));
+        site.Write("Interface/productList.aspx", "{\"result\":\"1\",\r\n\"productList\":[" + list + "]}");
+        site.Write("Interface/getTxt.aspx", "{\"result\":\"1\",\"txtContent\":[{\"txtContent\":\"Line one\\nLine two\"}]}");
+    }
+    // A real package: the maker's folder packed with the archiver, `padding` stored bytes making it big.
+    void ServePackage(const std::wstring& code, size_t padding = 0)
+    {
+        CTempFolder stage;
+        ASSERT_EQ(WriteSoftwareFolder(stage.Path(), MakerAt(code, "V2.00")), "");
+        if (padding > 0) {
+            std::string noise(padding, '\0');
+            uint32_t seed = 99;
+            for (char& c : noise)
+                c = static_cast<char>((seed = seed * 1103515245 + 12345) >> 24);
+            std::ofstream(stage.Path() / "Scan" / "EAST" / code / "Noise.bin", std::ios::binary) << noise;
+        }
+        fs::create_directories(site.Path() / "pkg" / "EAST");
+        const fs::path archive = site.Path() / "pkg" / "EAST" / (code + L".7z");
+        ASSERT_EQ(RunSiblingProgram(L"7za.exe", L"a -t7z -mx0 \"" + archive.wstring() + L"\" \"" +
+                                                    stage.Path().wstring() + L"\\*\""),
+                  0);
+    }
+
+    void OpenStore()
+    {
+        frame->SwitchView(CSoftwareStoreView::kViewId, 1);
+        ASSERT_TRUE(PumpUntil([&] { return store().ListsLoaded(); }));
+    }
+    template <typename Condition>
+    bool PumpUntil(Condition condition, DWORD boundMs = kBoundMs)
+    {
+        const ULONGLONG deadline = GetTickCount64() + boundMs;
+        while (!condition()) {
+            if (GetTickCount64() >= deadline)
+                return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        return true;
+    }
+
+    CSoftwareStoreView& store()
+    {
+        return *static_cast<CSoftwareStoreView*>(frame->View(CSoftwareStoreView::kViewId));
+    }
+    CSoftwareBtn& grid() { return *store().Grid(store().ShownPage()); }
+    size_t TileOf(const std::wstring& name)
+    {
+        for (size_t i = 0; i < grid().GetCount(); ++i) {
+            if (grid().GetItemName(i) == name)
+                return i;
+        }
+        ADD_FAILURE() << "no tile " << std::string(name.begin(), name.end());
+        return 0;
+    }
+    void Select(const std::wstring& name) { store().SendMsg(CSoftwareBtn::kSelectClicked, TileOf(name), 1); }
+    void Bottom(int id)
+    {
+        CBmpBtn* button = frame->BottomBar().GetButton(id);
+        ASSERT_NE(button, nullptr) << id;
+        frame->BottomBar().SendMsg(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button->Handle()));
+    }
+    bool Shown(int id)
+    {
+        CBmpBtn* button = frame->BottomBar().GetButton(id);
+        return button && IsWindowVisible(button->Handle());
+    }
+    fs::path InstalledFolder(const wchar_t* code) { return programFolder.Path() / L"Scan" / L"EAST" / code; }
+
+    SoftwareFolderFixture software{programFolder.Path()};
+    CTempFolder site;
+    CLoopbackWebServer web{site.Path()};
+    std::vector<std::wstring> told;
+};
+
+TEST_F(SoftwareStoreViewTest, TilesOfferUpdatesFirstThenNewThenInstalled)
+{
+    Offer({{"OAKEN", "1.0"}, {"ALDER", "1.00"}, {"ASPEN", "1.5"}, {"BIRCH", "2.0"}});
+    OpenStore();
+    std::vector<std::wstring> names;
+    std::vector<int> states;
+    for (size_t i = 0; i < grid().GetCount(); ++i) {
+        names.push_back(grid().GetItemName(i));
+        states.push_back(grid().GetState(i));
+    }
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Aspen", L"Birch", L"Oaken", L"Alder"}));
+    EXPECT_EQ(states, (std::vector<int>{kUpdateOffered, kNotInstalled, kNotInstalled, kInstalled}));
+    EXPECT_TRUE(grid().IsMarked(0));
+    EXPECT_FALSE(grid().IsSelectable(3));
+    EXPECT_EQ(grid().Tile(3).strStatus, L"Installed");
+    EXPECT_EQ(grid().GetItemText(1), L"V2.0");
+    EXPECT_EQ(store().Products(0)[1].SoftwareCode, L"BIRCH") << "records stay aligned with their tiles";
+    EXPECT_TRUE(Shown(3001));
+    EXPECT_FALSE(Shown(1116));
+    EXPECT_FALSE(Shown(1117));
+    KeepSnapshot(L"store.png");
+}
+
+// Two packages downloaded and unpacked for real; the maker chooser lists them at once.
+TEST_F(SoftwareStoreViewTest, ChosenPackagesAreInstalledAndReachTheChooser)
+{
+    Offer({{"OAKEN", "2.00"}, {"ROWAN", "2.00"}, {"BIRCH", "2.00"}});
+    ServePackage(L"OAKEN");
+    ServePackage(L"ROWAN");
+    OpenStore();
+    Select(L"Oaken");
+    Select(L"Rowan");
+    Bottom(3034);
+    EXPECT_TRUE(store().BatchExists());
+    EXPECT_TRUE(Shown(1116));
+    EXPECT_FALSE(grid().IsSelectable(TileOf(L"Birch"))) << "tiles are inert during a batch";
+    ASSERT_TRUE(PumpUntil([&] { return !store().BatchExists(); }));
+
+    for (const wchar_t* name : {L"Oaken", L"Rowan"}) {
+        const size_t tile = TileOf(name);
+        EXPECT_EQ(grid().Tile(tile).strStatus, L"Installed");
+        EXPECT_FALSE(grid().IsSelected(tile));
+        EXPECT_FALSE(grid().IsSelectable(tile));
+    }
+    EXPECT_TRUE(fs::exists(InstalledFolder(L"OAKEN") / L"EN"));
+    EXPECT_TRUE(fs::exists(InstalledFolder(L"ROWAN") / L"EN"));
+    EXPECT_TRUE(grid().IsSelectable(TileOf(L"Birch"))) << "the batch's end frees the other tiles";
+    EXPECT_TRUE(store().Selection().empty());
+    KeepSnapshot(L"store-installed.png");
+
+    frame->SwitchView(131, 1);
+    EXPECT_EQ(frame->MakerView().EntryCount(0), 4);
+    frame->SwitchView(CSoftwareStoreView::kViewId, 1);
+    EXPECT_EQ(grid().GetState(TileOf(L"Oaken")), kInstalled) << "re-marked against the reloaded lists";
+}
+
+TEST_F(SoftwareStoreViewTest, FailedDownloadIsToldOnItsTileAndNeverInstalled)
+{
+    Offer({{"OAKEN", "2.00"}, {"ROWAN", "2.00"}});
+    ServePackage(L"ROWAN");
+    OpenStore();
+    Select(L"Oaken");
+    Select(L"Rowan");
+    Bottom(3034);
+    ASSERT_TRUE(PumpUntil([&] { return !store().BatchExists(); }));
+    EXPECT_EQ(grid().Tile(TileOf(L"Oaken")).strStatus, L"Download failed");
+    EXPECT_TRUE(grid().IsSelectable(TileOf(L"Oaken"))) << "it may be chosen again";
+    EXPECT_FALSE(fs::exists(InstalledFolder(L"OAKEN")));
+    EXPECT_EQ(grid().Tile(TileOf(L"Rowan")).strStatus, L"Installed");
+}
+
+TEST_F(SoftwareStoreViewTest, NothingChosenIsToldAndNothingStarts)
+{
+    Offer({{"OAKEN", "2.00"}});
+    OpenStore();
+    Bottom(3034);
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_FALSE(store().BatchExists());
+}
+
+// A tile's action button and a second batch while one runs: the running batch is kept.
+TEST_F(SoftwareStoreViewTest, PauseHoldsTheBatchAndNoSecondBatchStarts)
+{
+    Offer({{"OAKEN", "2.00"}, {"ROWAN", "2.00"}, {"ASPEN", "2.00"}});
+    ServePackage(L"OAKEN", 6 * 1024 * 1024);
+    ServePackage(L"ROWAN");
+    OpenStore();
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Oaken"), 0);
+    ASSERT_TRUE(PumpUntil([&] { return grid().IsProgressShown(); }));
+    Bottom(1116);
+    EXPECT_TRUE(store().BatchPaused());
+    EXPECT_TRUE(Shown(1117));
+    EXPECT_FALSE(Shown(1116));
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Aspen"), 0);  // marked: its button still answers
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Rowan"), 0);
+    const int held = grid().Progress();
+    PumpUntil([] { return false; }, 1000);
+    EXPECT_EQ(grid().Progress(), held);
+    EXPECT_LT(held, 100);
+    KeepSnapshot(L"store-paused.png");
+
+    Bottom(1117);
+    EXPECT_TRUE(Shown(1116));
+    ASSERT_TRUE(PumpUntil([&] { return !store().BatchExists(); }));
+    EXPECT_TRUE(fs::exists(InstalledFolder(L"OAKEN") / L"EN"));
+    EXPECT_FALSE(fs::exists(InstalledFolder(L"ROWAN"))) << "no second batch was started";
+    EXPECT_EQ(grid().GetState(TileOf(L"Aspen")), kUpdateOffered);
+}
+
+// Leaving asks first, pauses the download, and coming back lets it go on.
+TEST_F(SoftwareStoreViewTest, LeavingDuringADownloadPausesItAndComingBackResumes)
+{
+    Offer({{"OAKEN", "2.00"}});
+    ServePackage(L"OAKEN", 6 * 1024 * 1024);
+    OpenStore();
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Oaken"), 0);
+    ASSERT_TRUE(PumpUntil([&] { return grid().IsProgressShown(); }));
+    Bottom(3001);
+    EXPECT_EQ(told.size(), 1u) << "the question";
+    EXPECT_EQ(frame->CurrentViewId(), 286);
+    EXPECT_TRUE(UpdateThreadsPaused());
+
+    frame->SwitchView(CSoftwareStoreView::kViewId, 1);
+    EXPECT_FALSE(UpdateThreadsPaused());
+    EXPECT_TRUE(Shown(1116));
+    EXPECT_FALSE(frame->TopBar().GetButton(1102) && IsWindowEnabled(frame->TopBar().GetButton(1102)->Handle()));
+    ASSERT_TRUE(PumpUntil([&] { return !store().BatchExists(); }));
+    EXPECT_TRUE(fs::exists(InstalledFolder(L"OAKEN") / L"EN"));
+}
+
+TEST_F(SoftwareStoreViewTest, InformationPageShowsTheServicesTexts)
+{
+    Offer({{"OAKEN", "2.00"}, {"BIRCH", "1.00"}});
+    OpenStore();
+    store().SendMsg(CSoftwareBtn::kInfoClicked, TileOf(L"Oaken"), 0);
+    ASSERT_TRUE(PumpUntil([&] { return frame->CurrentViewId() == CSoftwareStoreMakerVersionView::kViewId; }));
+    auto& info = *static_cast<CSoftwareStoreMakerVersionView*>(frame->View(CSoftwareStoreMakerVersionView::kViewId));
+    EXPECT_EQ(info.ShownName(), L"Oaken");
+    EXPECT_EQ(info.ShownText(), L"V2.00");
+    EXPECT_EQ(info.ShownDescriptionA(), L"Line one\r\nLine two");
+    EXPECT_EQ(info.ShownDescriptionB(), L"Line one\r\nLine two");
+    EXPECT_TRUE(GetWindowLongW(info.DescriptionBoxA(), GWL_STYLE) & ES_READONLY);
+    KeepSnapshot(L"store-information.png");
+
+    Bottom(3001);
+    EXPECT_EQ(frame->CurrentViewId(), CSoftwareStoreView::kViewId);
+    store().SendMsg(CSoftwareBtn::kInfoClicked, TileOf(L"Birch"), 0);
+    ASSERT_TRUE(PumpUntil([&] { return frame->CurrentViewId() == CSoftwareStoreMakerVersionView::kViewId; }));
+    EXPECT_EQ(info.ShownName(), L"Birch") << "a second package replaces the texts";
+}
+
+// A service that accepts and then says nothing never holds the program: the user can leave.
+TEST_F(SoftwareStoreViewTest, StalledServiceLeavesTheProgramFree)
+{
+    site.Write("Interface/productList.aspx.stall", std::string(64, ' '));
+    frame->SwitchView(CSoftwareStoreView::kViewId, 1);
+    EXPECT_EQ(frame->CurrentViewId(), CSoftwareStoreView::kViewId);
+    EXPECT_EQ(grid().GetCount(), 0u);
+    Bottom(3001);
+    EXPECT_EQ(frame->CurrentViewId(), 286);
+    EXPECT_TRUE(told.empty());
+}
+
+// An empty answer is asked again at the next show.
+TEST_F(SoftwareStoreViewTest, FailedListRequestIsAskedAgainAtTheNextShow)
+{
+    frame->SwitchView(CSoftwareStoreView::kViewId, 1);
+    PumpUntil([] { return false; }, 500);
+    EXPECT_FALSE(store().ListsLoaded());
+    Bottom(3001);
+    Offer({{"OAKEN", "2.00"}});
+    OpenStore();
+    EXPECT_EQ(grid().GetCount(), 1u);
+}
+
+}  // namespace
