@@ -237,6 +237,26 @@ TEST_F(SoftwareStoreViewTest, FailedDownloadIsToldOnItsTileAndNeverInstalled)
     EXPECT_EQ(grid().Tile(TileOf(L"Rowan")).strStatus, L"Installed");
 }
 
+// The grid's keys come through the message loop; the bottom bar's page keys follow the page.
+TEST_F(SoftwareStoreViewTest, PageKeysOfTheGridMoveThePageAndTheBarFollows)
+{
+    std::vector<OFFER> offers;
+    for (char c = 'A'; c <= 'L'; ++c)
+        offers.push_back({std::string("PKG") + c, "1.0"});
+    Offer(offers);
+    OpenStore();
+    ASSERT_FALSE(grid().IsLastPage());
+    EXPECT_EQ(store().CommandEnableState(3003), true);
+    EXPECT_EQ(store().CommandEnableState(3002), false);
+    SetFocus(grid().Handle());
+    PostMessageW(grid().Handle(), WM_KEYDOWN, VK_NEXT, 0);
+    PumpUntil([&] { return grid().Grid().PageStart() != 0; }, 5000);
+    EXPECT_NE(grid().Grid().PageStart(), 0u);
+    EXPECT_EQ(store().CommandEnableState(3002), true);
+    Bottom(3002);
+    EXPECT_EQ(grid().Grid().PageStart(), 0u);
+}
+
 TEST_F(SoftwareStoreViewTest, NothingChosenIsToldAndNothingStarts)
 {
     Offer({{"OAKEN", "2.00"}});
