@@ -73,16 +73,6 @@ std::vector<SOFTWARE_DATABASE> Databases(bool german)
     return databases;
 }
 
-struct DEMO_ENTRY {
-    const wchar_t* region;
-    const wchar_t* folder;
-    int testCount;               // -1 for a family
-    bool german;
-    const char* english;         // what the software covers
-    const char* germanText;
-    std::vector<const char*> versions;  // oldest first
-};
-
 std::string Ascii(const wchar_t* text)
 {
     std::string narrow;
@@ -91,7 +81,9 @@ std::string Ascii(const wchar_t* text)
     return narrow;
 }
 
-SOFTWARE_FOLDER Folder(const DEMO_ENTRY& entry)
+}  // namespace
+
+SOFTWARE_FOLDER DemoSoftwareFolder(const DEMO_ENTRY& entry)
 {
     SOFTWARE_FOLDER software;
     software.region = entry.region;
@@ -118,8 +110,6 @@ SOFTWARE_FOLDER Folder(const DEMO_ENTRY& entry)
     }
     return software;
 }
-
-}  // namespace
 
 std::vector<SOFTWARE_FOLDER> DemoSoftware()
 {
@@ -148,6 +138,6 @@ std::vector<SOFTWARE_FOLDER> DemoSoftware()
     };
     std::vector<SOFTWARE_FOLDER> software;
     for (const DEMO_ENTRY& entry : entries)
-        software.push_back(Folder(entry));
+        software.push_back(DemoSoftwareFolder(entry));
     return software;
 }

@@ -9,4 +9,19 @@
 // The database version the stand-in diagnostic program announces in its demo.
 constexpr double kDemoDatabaseVersion = 3.25;
 
+// One invented software folder and what it covers, in English and, unless `german` is false, in
+// German; its versions oldest first. The newest version heads its language folders' descriptions.
+struct DEMO_ENTRY {
+    const wchar_t* region;  // "PRO" for a family
+    const wchar_t* folder;
+    int testCount;          // -1 for a family
+    bool german;
+    const char* english;
+    const char* germanText;
+    std::vector<const char*> versions;
+};
+
+SOFTWARE_FOLDER DemoSoftwareFolder(const DEMO_ENTRY& entry);
+
+// The software installed in the demo installation.
 std::vector<SOFTWARE_FOLDER> DemoSoftware();

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the logos of the demo installation: one "LOGO/<name>.BMP" for every maker folder under
-"Scan/<region>/" and every family folder under "Scan/PRO/" of a program folder.
+"Scan/<region>/" and every family folder under "Scan/PRO/" of a program folder, and of the further
+folders named (the contents of the store's packages), into the program folder's "LOGO/".
 
-    demo/draw_logos.py <program folder>
+    demo/draw_logos.py <program folder> [<folder holding a "Scan/"> ...]
 
 Each emblem is made from its name alone (shape, colours and mark), so the same folder always gets the
 same logo. Plain Python: 24-bit bottom-up Windows 3.0 BMP files written by hand.
@@ -77,14 +78,19 @@ def folders(path):
     return sorted(n for n in os.listdir(path) if os.path.isdir(os.path.join(path, n))) if os.path.isdir(path) else []
 
 
-def main(program):
-    scan = os.path.join(program, 'Scan')
+def software_names(folder):
+    scan = os.path.join(folder, 'Scan')
     names = []
     for region in folders(scan):
         if region.upper() == 'PRO':
             names += [family.upper() for family in folders(os.path.join(scan, region))]
         else:
             names += folders(os.path.join(scan, region))
+    return names
+
+
+def main(program, *more):
+    names = [name for folder in (program,) + more for name in software_names(folder)]
     logos = os.path.join(program, 'LOGO')
     os.makedirs(logos, exist_ok=True)
     for name in names:
@@ -92,6 +98,6 @@ def main(program):
 
 
 if __name__ == '__main__':
-    if len(sys.argv) != 2:
-        sys.exit('usage: draw_logos.py <program folder>')
-    main(sys.argv[1])
+    if len(sys.argv) < 2:
+        sys.exit('usage: draw_logos.py <program folder> [<folder holding a "Scan/"> ...]')
+    main(*sys.argv[1:])

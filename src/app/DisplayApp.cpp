@@ -24,6 +24,7 @@
 #include "StartDlg.h"
 #include "StringResources.h"
 #include "VehicleDataWin.h"
+#include "WebServerHost.h"
 
 namespace {
 
@@ -149,6 +150,8 @@ void CDisplayApp::ReadStartupSettings()
     const int dbFormat = GetConfigInt(L"COMMON\\DBFORMAT", L"DBFORMAT", 0);
     ResSetDiagDebug(diagDebug);
     ResSetDbFormat(dbFormat);
+    WebServerHost() = WebServerAddressFrom(GetConfigValue(L"COMMON\\WEBSERVER", L"HOST", L""),
+                                           GetConfigValue(L"COMMON\\WEBSERVER", L"PORT", L""));
 }
 
 void CDisplayApp::CreateFonts()

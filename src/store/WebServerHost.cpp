@@ -1,7 +1,106 @@
 #include "WebServerHost.h"
 
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr size_t kMaxHostLength = 253;
+constexpr size_t kMaxLabelLength = 63;
+
+std::vector<std::wstring> Labels(const std::wstring& host)
+{
+    std::vector<std::wstring> labels(1);
+    for (const wchar_t c : host) {
+        if (c == L'.')
+            labels.emplace_back();
+        else
+            labels.back() += c;
+    }
+    return labels;
+}
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
+
+bool IsNumber(const std::wstring& text)
+{
+    if (text.empty())
+        return false;
+    for (const wchar_t c : text) {
+        if (!IsDigit(c))
+            return false;
+    }
+    return true;
+}
+
+// The decimal value of a text of digits, without leading zeros (which some readers take for octal),
+// up to a limit; nothing otherwise.
+std::optional<unsigned long> DecimalUpTo(const std::wstring& text, unsigned long limit)
+{
+    if (!IsNumber(text) || (text.size() > 1 && text.front() == L'0') || text.size() > 5)
+        return std::nullopt;
+    const unsigned long value = std::stoul(text);
+    if (value > limit)
+        return std::nullopt;
+    return value;
+}
+
+bool IsHostLabel(const std::wstring& label)
+{
+    if (label.empty() || label.size() > kMaxLabelLength || label.front() == L'-' || label.back() == L'-')
+        return false;
+    for (const wchar_t c : label) {
+        if (!IsLetter(c) && !IsDigit(c) && c != L'-')
+            return false;
+    }
+    return true;
+}
+
+bool IsIpv4(const std::vector<std::wstring>& labels)
+{
+    if (labels.size() != 4)
+        return false;
+    for (const std::wstring& label : labels) {
+        if (!DecimalUpTo(label, 255))
+            return false;
+    }
+    return true;
+}
+
+// A host name of letters, digits and inner hyphens per label; a name of numbers only must be a
+// whole IPv4 address, so that "10.1" or "300.1.1.1" do not pass as names.
+bool IsHost(const std::wstring& host)
+{
+    if (host.empty() || host.size() > kMaxHostLength)
+        return false;
+    const std::vector<std::wstring> labels = Labels(host);
+    bool allNumbers = true;
+    for (const std::wstring& label : labels) {
+        if (!IsHostLabel(label))
+            return false;
+        allNumbers = allNumbers && IsNumber(label);
+    }
+    return !allNumbers || IsIpv4(labels);
+}
+
+}  // namespace
+
 WebServerAddress& WebServerHost()
 {
     static WebServerAddress address;
+    return address;
+}
+
+WebServerAddress WebServerAddressFrom(const std::wstring& host, const std::wstring& port)
+{
+    constexpr unsigned short kHttpPort = 80;
+    const std::optional<unsigned long> number = port.empty() ? kHttpPort : DecimalUpTo(port, 65535);
+    if (!IsHost(host) || !number || *number == 0)
+        return {};
+    WebServerAddress address;
+    address.Host = host;
+    address.Port = static_cast<unsigned short>(*number);
+    address.WebRoot = L"http://" + host + (address.Port == kHttpPort ? L"" : L":" + port) + L"/";
     return address;
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-// Where the maker's web service and its download server are. Set once at program start (the
-// defaults are the shipped service); tests point them at a loopback server.
+// Where the maker's web service and its download server are. Set once at program start from
+// "Config.xml" (the defaults are the shipped service); tests point them at a loopback server.
 struct WebServerAddress {
     std::wstring Host = L"service.example.invalid";  // a host name: no scheme, no port
     unsigned short Port = 80;
@@ -15,3 +15,10 @@ struct WebServerAddress {
 };
 
 WebServerAddress& WebServerHost();
+
+// The address that "Config.xml" names (COMMON\WEBSERVER, attributes HOST and PORT): HOST a host
+// name or a dotted IPv4 address, nothing else (no scheme, port or path); PORT 1 to 65535 in
+// decimal, or empty for 80. The web root follows them ("http://HOST[:PORT]/"). An empty HOST, or
+// any value that is not of that form, gives the built-in address whole: a half-read address would
+// send the user's serial number to a server nobody chose.
+WebServerAddress WebServerAddressFrom(const std::wstring& host, const std::wstring& port);

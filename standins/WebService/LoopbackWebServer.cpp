@@ -3,8 +3,10 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -50,26 +52,91 @@ std::string ReadRequest(SOCKET client)
     return request;
 }
 
-// The path of "GET /path?query HTTP/1.1" below the folder, or empty when it would leave it.
-std::filesystem::path FileOf(const std::filesystem::path& folder, const std::string& requestLine)
+bool IsPlainQueryByte(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           (c != 0 && std::strchr("-_.=&%+,~", c) != nullptr);
+}
+
+// The query as it stands in a file name: no separator, nothing a file name cannot hold.
+std::string QueryInFileName(const std::string& query)
+{
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string name;
+    for (const char byte : query) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (IsPlainQueryByte(c)) {
+            name += byte;
+        } else {
+            name += '%';
+            name += kHex[c >> 4];
+            name += kHex[c & 0x0F];
+        }
+    }
+    return name;
+}
+
+// The request's path below the folder: leading and doubled slashes dropped; empty when it could
+// leave the folder.
+std::string RelativePath(std::string path)
+{
+    while (!path.empty() && path.front() == '/')
+        path.erase(path.begin());
+    for (size_t at = path.find("//"); at != std::string::npos; at = path.find("//"))
+        path.erase(at, 1);
+    if (path.find("..") != std::string::npos || path.find_first_of("\\:") != std::string::npos)
+        return {};
+    return path;
+}
+
+// The names that may answer "GET /path?query HTTP/1.1", most particular first (see the header);
+// none when the path would leave the folder.
+std::vector<std::filesystem::path> CandidateFiles(const std::filesystem::path& folder, const std::string& requestLine)
 {
     const size_t start = requestLine.find(' ');
     const size_t end = requestLine.find_first_of("? ", start + 1);
     if (start == std::string::npos || end == std::string::npos)
         return {};
-    std::string path = requestLine.substr(start + 1, end - start - 1);
-    while (!path.empty() && path.front() == '/')
-        path.erase(path.begin());
-    for (size_t at = path.find("//"); at != std::string::npos; at = path.find("//"))
-        path.erase(at, 1);
-    if (path.empty() || path.find("..") != std::string::npos)
+    const std::string path = RelativePath(requestLine.substr(start + 1, end - start - 1));
+    if (path.empty())
         return {};
-    return folder / path;
+    std::vector<std::filesystem::path> names;
+    if (requestLine[end] == '?') {
+        const size_t queryEnd = requestLine.find(' ', end);
+        std::string query = requestLine.substr(end + 1, queryEnd == std::string::npos ? queryEnd : queryEnd - end - 1);
+        for (size_t next = 0; next != std::string::npos; query.erase(0, next + 1)) {
+            names.push_back(folder / (path + "@" + QueryInFileName(query)));
+            next = query.find('&');
+        }
+    }
+    names.push_back(folder / path);
+    return names;
+}
+
+bool IsFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+std::filesystem::path WithSuffix(const std::filesystem::path& file, const char* suffix)
+{
+    return std::filesystem::path(file.string() + suffix);
+}
+
+// The first candidate that exists as such or with a companion; empty when none does.
+std::filesystem::path FileOf(const std::filesystem::path& folder, const std::string& requestLine)
+{
+    for (const std::filesystem::path& name : CandidateFiles(folder, requestLine)) {
+        if (IsFile(name) || IsFile(WithSuffix(name, ".status")) || IsFile(WithSuffix(name, ".stall")))
+            return name;
+    }
+    return {};
 }
 
 }  // namespace
 
-CLoopbackWebServer::CLoopbackWebServer(std::filesystem::path folder)
+CLoopbackWebServer::CLoopbackWebServer(std::filesystem::path folder, unsigned short port)
     : m_folder(std::move(folder)), m_listener(INVALID_SOCKET)
 {
     WSADATA data;
@@ -79,6 +146,13 @@ CLoopbackWebServer::CLoopbackWebServer(std::filesystem::path folder)
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    if (port != 0 && listener != INVALID_SOCKET) {
+        // A service restarted on its fixed port must not wait for the closed connections of its
+        // previous run (under Wine the host's rule applies: they would hold the port a minute).
+        const BOOL reuse = TRUE;
+        setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof(reuse));
+    }
     int length = sizeof(address);
     if (listener == INVALID_SOCKET || bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
         listen(listener, 8) != 0 || getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
@@ -112,6 +186,10 @@ void CLoopbackWebServer::Serve()
         const SOCKET client = accept(m_listener, nullptr, nullptr);
         if (client == INVALID_SOCKET)
             return;
+        // One client at a time: one that connects and then says nothing must not hold the rest.
+        const DWORD receiveLimitMs = 10000;
+        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&receiveLimitMs),
+                   sizeof(receiveLimitMs));
         Answer(client);
         shutdown(client, SD_SEND);
         closesocket(client);
@@ -125,11 +203,12 @@ void CLoopbackWebServer::Answer(uintptr_t socketValue)
     const std::string line = request.substr(0, request.find("\r\n"));
     std::ofstream(m_folder / "requests.log", std::ios::app) << line << "\n";
     const std::filesystem::path file = FileOf(m_folder, line);
-    auto with = [&](const char* suffix) { return std::filesystem::path(file.string() + suffix); };
-    if (!file.empty() && std::filesystem::is_regular_file(with(".status"))) {
-        SendAll(client, Header(std::stoi("0" + ReadAll(with(".status"))), 0));
-    } else if (!file.empty() && std::filesystem::is_regular_file(with(".stall"))) {
-        const std::string bytes = ReadAll(with(".stall"));
+    if (file.empty()) {
+        SendAll(client, Header(404, 0));
+    } else if (IsFile(WithSuffix(file, ".status"))) {
+        SendAll(client, Header(std::atoi(ReadAll(WithSuffix(file, ".status")).c_str()), 0));
+    } else if (IsFile(WithSuffix(file, ".stall"))) {
+        const std::string bytes = ReadAll(WithSuffix(file, ".stall"));
         SendAll(client, Header(200, bytes.size() + 1000000) + bytes);
         // Hold the connection until the client closes it or the server stops.
         char chunk[256];
@@ -141,10 +220,8 @@ void CLoopbackWebServer::Answer(uintptr_t socketValue)
             if (select(0, &readable, nullptr, nullptr, &pause) > 0 && recv(client, chunk, sizeof(chunk), 0) <= 0)
                 break;
         }
-    } else if (!file.empty() && std::filesystem::is_regular_file(file)) {
+    } else {
         const std::string bytes = ReadAll(file);
         SendAll(client, Header(200, bytes.size()) + bytes);
-    } else {
-        SendAll(client, Header(404, 0));
     }
 }

@@ -1,12 +1,25 @@
 #pragma once
-// The maker's web service and download server, as a small HTTP server on 127.0.0.1 that runs inside
-// a test process. It answers every GET with the file its path names below the served folder
-// (the query is not looked at), and logs each request line to "requests.log" there:
-//   "<path>"          served with status 200 ("Interface/productList.aspx" holds that request's JSON);
-//   "<path>.status"   holds a status code, served with an empty body instead;
-//   "<path>.stall"    the file is sent with a length that promises more, then nothing further
+// The maker's web service and download server, as a small HTTP server on 127.0.0.1 (never another
+// address) that serves a folder: inside a test process, or as the program WebService.exe. It logs
+// each request line to "requests.log" in the folder and answers every GET from a file below it.
+//
+// Which file: a request "GET /<path>?<query>" is answered from the first of these names that
+// exists, as such or with one of the companions below:
+//   "<path>@<query>"                       for that query exactly;
+//   "<path>@<query less leading parameters>", dropping one leading parameter at a time, so
+//                                          "Interface/productList.aspx@LanguageCode=EN&iType=1"
+//                                          answers "sn=<any>&LanguageCode=EN&iType=1";
+//   "<path>"                               for every query alike (and for a request without one).
+// Doubled slashes in the path count as one ("Interface//getTxt.aspx" is "Interface/getTxt.aspx");
+// a path with ".." is never served. In the query part of a name every byte but letters, digits
+// and "-_.=&%+,~" is written "%XX" (upper-case hexadecimal), so no query reaches another folder.
+//
+// What is sent for the name chosen:
+//   "<name>"          its bytes, status 200 ("Interface/productList.aspx" holds that request's JSON);
+//   "<name>.status"   holds a status code, served with an empty body instead;
+//   "<name>.stall"    the file is sent with a length that promises more, then nothing further
 //                     comes until the client gives up or the server stops;
-//   anything else     404.
+//   none of these     404.
 #include <atomic>
 #include <filesystem>
 #include <string>
@@ -14,7 +27,8 @@
 
 class CLoopbackWebServer {
 public:
-    explicit CLoopbackWebServer(std::filesystem::path folder);
+    // Port 0 takes any free port.
+    explicit CLoopbackWebServer(std::filesystem::path folder, unsigned short port = 0);
     ~CLoopbackWebServer();
     CLoopbackWebServer(const CLoopbackWebServer&) = delete;
     CLoopbackWebServer& operator=(const CLoopbackWebServer&) = delete;

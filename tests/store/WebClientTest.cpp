@@ -1,6 +1,8 @@
 // The web-service client against the loopback stand-in of the maker's server.
 #include <gtest/gtest.h>
 
+#include <winsock2.h>
+
 #include "LoopbackWebServer.h"
 #include "TempFolder.h"
 #include "WebClient.h"
@@ -53,6 +55,87 @@ TEST_F(WebClientTest, TextRequestTakesTheFirstContent)
     const std::string log = m_server.RequestLog();
     EXPECT_NE(log.find("GET /Interface//getTxt.aspx?swuID=11&flag=2 HTTP/1.1"), std::string::npos) << log;
     EXPECT_NE(log.find("swuID=11&flag=1"), std::string::npos);
+}
+
+std::string ListOf(const char* code)
+{
+    return std::string(R"({"result":"1","productList":[{"SoftwareCode":")") + code + "\"}]}";
+}
+
+std::string TextOf(const char* text)
+{
+    return std::string(R"({"result":"1","txtContent":[{"txtContent":")") + text + "\"}]}";
+}
+
+TEST_F(WebClientTest, TheServerAnswersFromTheFileOfTheMostParticularQuery)
+{
+    Serve("Interface/productList.aspx", ListOf("ANY"));
+    Serve("Interface/productList.aspx@LanguageCode=DE&iType=2", ListOf("GERMAN2"));
+    Serve("Interface/productList.aspx@sn=SN9&LanguageCode=DE&iType=2", ListOf("SN9GERMAN2"));
+    Serve("Interface/productList.aspx@iType=1", ListOf("TYPE1"));
+    Serve("Interface/getTxt.aspx@swuID=11&flag=1", TextOf("eleven one"));
+    Serve("Interface/getTxt.aspx@swuID=11&flag=2", TextOf("eleven two"));
+    Serve("Interface/getTxt.aspx@flag=2", TextOf("any two"));
+    Serve("Interface/getTxt.aspx@swuID=a%2Fb&flag=1", TextOf("slashed"));
+    const struct {
+        const wchar_t* serial;
+        const wchar_t* language;
+        int type;
+        const wchar_t* code;
+    } lists[] = {
+        {L"SN9", L"DE", 2, L"SN9GERMAN2"}, {L"SN1", L"DE", 2, L"GERMAN2"}, {L"SN1", L"EN", 2, L"ANY"},
+        {L"SN1", L"DE", 1, L"TYPE1"},      {L"", L"EN", 3, L"ANY"},
+    };
+    WebClient client;
+    for (const auto& c : lists)
+        EXPECT_EQ(client.GetProductList(c.serial, c.language, c.type).SoftwareCode, c.code) << c.type;
+    const struct {
+        const wchar_t* id;
+        const wchar_t* flag;
+        const wchar_t* text;
+    } texts[] = {
+        {L"11", L"1", L"eleven one"}, {L"11", L"2", L"eleven two"}, {L"12", L"2", L"any two"},
+        {L"12", L"1", L""},  // no file answers it: 404
+        {L"a/b", L"1", L"slashed"},
+    };
+    for (const auto& c : texts)
+        EXPECT_EQ(client.GetText(c.id, c.flag), c.text)
+            << std::filesystem::path(c.id).string() << " " << std::filesystem::path(c.flag).string();
+}
+
+// The reply to a request line sent as it stands: the client library would tidy "../" away before
+// sending (Wine's does, in the query too), and the server must hold without that help.
+std::string RawReply(unsigned short port, const std::string& requestLine)
+{
+    const SOCKET connection = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    std::string reply;
+    if (connect(connection, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) {
+        const std::string request = requestLine + "\r\n\r\n";
+        send(connection, request.data(), static_cast<int>(request.size()), 0);
+        char chunk[1024];
+        for (int n = 0; (n = recv(connection, chunk, sizeof(chunk), 0)) > 0;)
+            reply.append(chunk, static_cast<size_t>(n));
+    }
+    closesocket(connection);
+    return reply;
+}
+
+TEST_F(WebClientTest, NoQueryReachesAFileOutsideItsFolder)
+{
+    // Taken as a path, each query would climb from "getTxt.aspx@swuID=.." to "Interface".
+    Serve("Interface/x&flag=1", "secret");
+    Serve("Interface/getTxt.aspx@flag=1", "listed");
+    for (const char* query : {"swuID=../../x&flag=1", "swuID=..\\..\\x&flag=1", "swuID=..%2F..%2Fx&flag=1"}) {
+        const std::string reply =
+            RawReply(m_server.Port(), "GET /Interface/getTxt.aspx?" + std::string(query) + " HTTP/1.1");
+        EXPECT_EQ(reply.substr(reply.size() - 6), "listed") << query << ": " << reply;
+    }
+    const std::string climb = RawReply(m_server.Port(), "GET /Interface/../Interface/x&flag=1 HTTP/1.1");
+    EXPECT_EQ(climb.rfind("HTTP/1.1 404", 0), 0u) << climb;
 }
 
 TEST_F(WebClientTest, ServerErrorsGiveEmptyResults)
