@@ -129,9 +129,9 @@ class Canvas:
         return header + info + bytes(rows)
 
 
-# The pictures fill the picture area of the shell's window at its usual size; the markers the
+# The pictures fill the picture area of the shell's window at its usual size (1024 x 768); the markers the
 # diagnostic program sends are percentages of that area.
-PICTURE_WIDTH, PICTURE_HEIGHT = 880, 440
+PICTURE_WIDTH, PICTURE_HEIGHT = 758, 448
 STEEL, DARK, TYRE, ACCENT = (200, 206, 214), (48, 56, 68), (36, 36, 40), (230, 120, 30)
 
 

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -76,7 +78,7 @@ protected:
             if (entry.path().filename() != "Scan" && entry.path().filename() != "Snapshot")
                 fs::copy(entry.path(), folder / entry.path().filename(), fs::copy_options::recursive);
         }
-        for (const char* part : {"EASTREACH/Tessaline", "EUROPE", "ASIA"})
+        for (const char* part : {"EASTREACH/Tessaline", "EUROPE", "ASIA", "PRO"})
             fs::copy(demo / "Scan" / part, folder / "Scan" / part, fs::copy_options::recursive);
         for (const auto& entry : fs::recursive_directory_iterator(folder / "Scan")) {
             if (entry.path().filename() == "maker-script.txt")
@@ -200,6 +202,28 @@ protected:
         EnumChildWindows(shell.Main(), &CollectById, reinterpret_cast<LPARAM>(&button));
         ASSERT_NE(button.second, nullptr) << "no button " << id;
         PostMessageW(button.second, BM_CLICK, 0, 0);
+    }
+
+    HWND VisibleChildOfClass(const wchar_t* className) const
+    {
+        struct SEARCH {
+            const wchar_t* className;
+            HWND found;
+        } search{className, nullptr};
+        EnumChildWindows(
+            shell.Main(),
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* wanted = reinterpret_cast<SEARCH*>(data);
+                wchar_t name[64] = {};
+                GetClassNameW(window, name, 64);
+                if (IsWindowVisible(window) && lstrcmpiW(name, wanted->className) == 0) {
+                    wanted->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
     }
 
     void ChooseRow(int row) { shell.ClickRow(row); }
@@ -430,7 +454,28 @@ TEST_F(DemoWalkTest, TheManualsAndTheLibraryListTheDemosDocuments)
     ASSERT_TRUE(shell.WaitForView(kManuals));
     Snap("manuals");
     Press(kSecondTab);  // "Code Coverage"
+    // The region EUROPE chosen in the tree, as a touch on it would, shows its documents.
+    HWND tree = VisibleChildOfClass(L"SysTreeView32");
+    ASSERT_NE(tree, nullptr);
+    const LPARAM root = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    const LPARAM asia = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, root);
+    const LPARAM europe = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, asia);
+    ASSERT_NE(europe, 0);
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, europe);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = VisibleChildOfClass(L"SysListView32")) != nullptr; }));
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2) << "Brannoc and Tessaline";
     Snap("document-library");
+
+    // A click on the first document opens it in the reader, inside the shell's window.
+    const fs::path log = folder / "tools" / "PDF" / "pdfreader.log";
+    const LPARAM firstRow = MAKELPARAM(60, 20);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, firstRow);
+    SendMessageW(list, WM_LBUTTONUP, 0, firstRow);
+    ASSERT_TRUE(WaitUntil([&] { return ReadFileBytes(log).find("_EN.pdf") != std::string::npos; }))
+        << ReadFileBytes(log);
+    Sleep(1000);
+    Snap("pdf-reader");
 }
 
 // German texts are longer: the screens where they are longest, in German.
