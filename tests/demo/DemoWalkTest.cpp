@@ -186,12 +186,15 @@ protected:
     }
 
     // A press of the visible button with this id, on whichever bar holds it, as a click delivers it.
+    // The request is logged before it is sent: the screen may still be putting up its keys.
     void Press(int id)
     {
         std::pair<int, HWND> button{id, nullptr};
-        EnumChildWindows(shell.Main(), &CollectById, reinterpret_cast<LPARAM>(&button));
-        ASSERT_NE(button.second, nullptr) << "no button " << id;
-        ASSERT_TRUE(IsWindowEnabled(button.second)) << "button " << id << " is disabled";
+        ASSERT_TRUE(WaitUntil([&] {
+            button.second = nullptr;
+            EnumChildWindows(shell.Main(), &CollectById, reinterpret_cast<LPARAM>(&button));
+            return button.second && IsWindowEnabled(button.second);
+        })) << "no button " << id << " shown and enabled";
         DWORD_PTR ignored = 0;
         ASSERT_TRUE(SendMessageTimeoutW(button.second, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kShellTimeoutMs, &ignored)) << id;
     }
