@@ -302,6 +302,7 @@ TEST_F(ExchangeEndToEndTest, AMalformedScriptLineIsReportedAndEndsTheDiagnosis)
     ASSERT_TRUE(WaitForRequest("menu -1 0 Systems"));
     ASSERT_TRUE(shell.WaitForView(137));
     ClickRow(0);
+    AnswerNextBox(true);  // the end of a diagnosis in Diagnose Mode says so
     EXPECT_EQ(maker.WaitForExit(kShellTimeoutMs), 1);
     const std::string transcript = Transcript();
     EXPECT_NE(transcript.find("FAIL line 4 is not a command this program knows: sleep soon"), std::string::npos)
