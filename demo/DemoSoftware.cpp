@@ -1,11 +1,14 @@
 #include "DemoSoftware.h"
 
+#include <cstdio>
 #include <string>
+
+#include "DemoVehicleData.h"
 
 namespace {
 
 // The records every demo version carries: system names and texts, trouble codes and live-data
-// items, in each language the software speaks.
+// items (DemoVehicleData.h), in each language the software speaks.
 const char* const kEnglishTexts =
     "00000001\tEngine\n"
     "00000002\tAutomatic transmission\n"
@@ -30,45 +33,51 @@ const char* const kGermanTexts =
     "00000104\tStellgliedtest\n"
     "00000105\tVersionsinformation\n";
 
-const char* const kEnglishCodes =
-    "0100\tP0100\tAir mass meter, circuit fault\n"
-    "0115\tP0115\tCoolant temperature sensor, circuit fault\n"
-    "0300\tP0300\tMisfire detected, several cylinders\n"
-    "0562\tP0562\tSupply voltage too low\n"
-    "1603\tC1603\tWheel speed sensor front left, no signal\n";
+// A six-byte key of the demo's databases, as "KEYHEX" digits.
+std::string DemoKey(uint16_t id)
+{
+    char digits[16];
+    std::snprintf(digits, sizeof(digits), "00000000%04X", id);
+    return digits;
+}
 
-const char* const kGermanCodes =
-    "0100\tP0100\tLuftmassenmesser, Fehler im Stromkreis\n"
-    "0115\tP0115\tK\xC3\xBChlmitteltemperaturgeber, Fehler im Stromkreis\n"
-    "0300\tP0300\tVerbrennungsaussetzer, mehrere Zylinder\n"
-    "0562\tP0562\tVersorgungsspannung zu niedrig\n"
-    "1603\tC1603\tRaddrehzahlsensor vorn links, kein Signal\n";
+// "KEY<TAB>code<TAB>description" lines of the trouble-code database.
+std::string TroubleCodeLines(bool german)
+{
+    std::string lines;
+    for (const DEMO_TROUBLE_CODE& code : kDemoTroubleCodes)
+        lines += DemoKey(code.key) + "\t" + code.code + "\t" + (german ? code.german : code.english) + "\n";
+    return lines;
+}
 
-const char* const kEnglishLiveData =
-    "00000201\tEngine speed\trpm\t0\t8000\n"
-    "00000202\tCoolant temperature\t\xC2\xB0" "C\t-40\t140\n"
-    "00000203\tVehicle speed\tkm/h\t0\t255\n"
-    "00000204\tBattery voltage\tV\t0\t18\n"
-    "00000205\tIntake air pressure\tkPa\t10\t255\n";
-
-const char* const kGermanLiveData =
-    "00000201\tMotordrehzahl\trpm\t0\t8000\n"
-    "00000202\tK\xC3\xBChlmitteltemperatur\t\xC2\xB0" "C\t-40\t140\n"
-    "00000203\tFahrgeschwindigkeit\tkm/h\t0\t255\n"
-    "00000204\tBatteriespannung\tV\t0\t18\n"
-    "00000205\tAnsaugdruck\tkPa\t10\t255\n";
+// "KEY<TAB>name<TAB>unit" lines of the data-stream database; an item without a unit has only its name.
+std::string DataItemLines(bool german)
+{
+    std::string lines;
+    auto add = [&](const DEMO_DATA_ITEM& item) {
+        lines += DemoKey(item.id) + "\t" + (german ? item.german : item.english);
+        if (*item.unit)
+            lines += std::string("\t") + item.unit;
+        lines += "\n";
+    };
+    for (const DEMO_DATA_ITEM& item : kDemoEngineItems)
+        add(item);
+    for (const DEMO_DATA_ITEM& item : kDemoFunctionItems)
+        add(item);
+    return lines;
+}
 
 std::vector<SOFTWARE_DATABASE> Databases(bool german)
 {
     std::vector<SOFTWARE_DATABASE> databases = {
         {L"EN_TXT.DB", "EN", kEnglishTexts},
-        {L"EN_DTC.DB", "EN", kEnglishCodes},
-        {L"EN_DS.DB", "EN", kEnglishLiveData},
+        {L"EN_DTC.DB", "EN", TroubleCodeLines(false)},
+        {L"EN_DS.DB", "EN", DataItemLines(false)},
     };
     if (german) {
         databases.push_back({L"DE_TXT.DB", "DE", kGermanTexts});
-        databases.push_back({L"DE_DTC.DB", "DE", kGermanCodes});
-        databases.push_back({L"DE_DS.DB", "DE", kGermanLiveData});
+        databases.push_back({L"DE_DTC.DB", "DE", TroubleCodeLines(true)});
+        databases.push_back({L"DE_DS.DB", "DE", DataItemLines(true)});
     }
     return databases;
 }

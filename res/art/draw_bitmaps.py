@@ -366,6 +366,14 @@ def setup_edge(width, height):
     return c
 
 
+# The strip under an embedded document that holds its page number: its height keeps the number
+# inside the document host.
+def page_bar(width, height):
+    c = Canvas(width, height)
+    c.fill(0, 0, width, height, PAPER)
+    return c
+
+
 # The home page: tiles on black, each in its own colour with its pictogram; the disabled face is
 # the same tile in grey.
 def home_banner(width, height):
@@ -487,6 +495,7 @@ def bar_bitmaps():
         417: (column_bar(True), 4, 20),
         418: (column_bar(False), 4, 20),
         472: (setup_edge, 8, 64),
+        475: (page_bar, 882, 30),
         383: (choice_cell(False), 299, 63),
         384: (choice_cell(True), 299, 63),
         479: (select_box('off'), 32, 32),

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kStrip = 5;
 constexpr int kLabelSize = 20;
+constexpr int kLabelGap = 2;
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour)
 {
@@ -80,7 +81,10 @@ void CScaleProgressCtrl::DrawScale(HDC dc, const RECT& bar) const
             break;
         case ScaleAcross: {
             Line(dc, x, bar.bottom, x, bar.top);
-            RECT place = tick.rightAligned ? bar : RECT{x, bar.bottom - kLabelSize, x + kLabelSize, bar.bottom};
+            // The last number ends just left of its own line: the line lies at the bar's right end,
+            // and a number right-aligned over it would be crossed by it.
+            RECT place = tick.rightAligned ? RECT{bar.left, bar.top, x - kLabelGap, bar.bottom}
+                                           : RECT{x, bar.bottom - kLabelSize, x + kLabelSize, bar.bottom};
             const UINT align = tick.rightAligned ? DT_RIGHT : DT_CENTER;
             DrawTextW(dc, tick.label.c_str(), -1, &place, align | DT_VCENTER | DT_SINGLELINE);
             break;

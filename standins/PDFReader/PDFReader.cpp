@@ -3,7 +3,7 @@
 // and page commands of WM_APP+0x6F2 ("scroll up N", "scroll down N", "page up", "page down") and
 // closes when asked (wParam 6, lParam 1). On the second text, the document, it tells the sender's
 // main window that the document has three pages (code 0), as the real reader does before the shell
-// embeds it.
+// embeds it. It shows the name of the document it was given, so a person sees which one opened.
 #include <windows.h>
 
 #include <string>
@@ -13,6 +13,7 @@ namespace {
 constexpr UINT kReaderMessage = WM_APP + 0x6F2;
 constexpr LPARAM kPageCount = 3;
 int g_textsReceived = 0;
+std::wstring g_document;
 
 std::wstring LogPath()
 {
@@ -53,15 +54,46 @@ void LogCommand(int code, LPARAM value)
     Log(line);
 }
 
+// The file name of a path, without its folders or a terminating zero.
+std::wstring DocumentName(std::wstring path)
+{
+    path = path.c_str();
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+void PaintDocumentName(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const std::wstring line = g_document.empty() ? L"PDF reader" : L"Document: " + g_document + L"\r\nPage 1 of 3";
+    SetBkMode(dc, TRANSPARENT);
+    InflateRect(&client, -20, -20);
+    DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &client, DT_LEFT | DT_TOP | DT_WORDBREAK);
+    EndPaint(window, &paint);
+}
+
 LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COPYDATA) {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        std::wstring text;
         if (data && data->lpData)
-            Log(L"text " + std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)));
-        if (++g_textsReceived == 2)
+            text.assign(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+        Log(L"text " + text);
+        if (++g_textsReceived == 2) {
+            g_document = DocumentName(text);
+            InvalidateRect(window, nullptr, TRUE);
             ReportPageCount(reinterpret_cast<HWND>(wParam));
+        }
         return TRUE;
+    }
+    if (message == WM_PAINT) {
+        PaintDocumentName(window);
+        return 0;
     }
     if (message == kReaderMessage && wParam >= 2 && wParam <= 5) {
         LogCommand(static_cast<int>(wParam), lParam);

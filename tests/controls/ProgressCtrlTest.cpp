@@ -107,6 +107,8 @@ TEST(ScaleProgressCtrl, LinesAcrossTheBarCarryTheirNumbers)
     EXPECT_EQ(canvas.At(150, 37), GetSysColor(COLOR_BTNFACE)) << "the strip under the bar";
     EXPECT_TRUE(canvas.HasColourIn(kBlack, 100, 0, 101, 35)) << "the tick line at 50";
     EXPECT_TRUE(canvas.HasColourIn(kBlack, 180, 15, 201, 35)) << "100 at the right end";
+    EXPECT_TRUE(canvas.HasColourIn(kBlack, 200, 0, 201, 35)) << "the last line at the right end";
+    EXPECT_FALSE(canvas.HasColourIn(kBlack, 198, 0, 200, 35)) << "100 ends clear of that line";
 }
 
 TEST(MemDC, CopiesWhatWasDrawnWhenItGoes)

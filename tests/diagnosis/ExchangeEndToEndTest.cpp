@@ -290,6 +290,29 @@ TEST_F(ExchangeEndToEndTest, MalformedRequestsStayInsideTheFrameArea)
     CloseHandle(mapping);
 }
 
+// A script line the stand-in cannot read is reported with its number, and the diagnosis it started
+// is ended, so the shell is not left on a screen no program answers.
+TEST_F(ExchangeEndToEndTest, AMalformedScriptLineIsReportedAndEndsTheDiagnosis)
+{
+    RunMaker("start DEMO 3.25 1.0\n"
+             "\n"
+             "menu -1 0 Systems | Engine\n"
+             "sleep soon\n"
+             "text 1\n");
+    ASSERT_TRUE(WaitForRequest("menu -1 0 Systems"));
+    ASSERT_TRUE(shell.WaitForView(137));
+    ClickRow(0);
+    AnswerNextBox(true);  // the end of a diagnosis in Diagnose Mode says so
+    EXPECT_EQ(maker.WaitForExit(kShellTimeoutMs), 1);
+    const std::string transcript = Transcript();
+    EXPECT_NE(transcript.find("FAIL line 4 is not a command this program knows: sleep soon"), std::string::npos)
+        << transcript;
+    EXPECT_NE(transcript.find("> end"), std::string::npos) << transcript;
+    EXPECT_EQ(transcript.find("> text 1"), std::string::npos) << "nothing runs after the malformed line";
+    EXPECT_TRUE(WaitUntil(&ExchangeTokenCountIsOne));
+    EXPECT_TRUE(WaitUntil([this] { return !shell.IsActive(137); })) << "the menu no program answers is gone";
+}
+
 // A live-data request in the text form: option 0x80, local paging, `count` items.
 std::string LiveDataFrame(int count)
 {

@@ -201,6 +201,13 @@ TEST_F(DocumentViewsTest, OpenedDocumentIsEmbeddedAndTakesKeysUntilTheViewIsLeft
                                                     view.Host()->Scroll()->PageSize() - 1);
     EXPECT_EQ(view.CommandEnableState(3002), false);
     EXPECT_EQ(view.CommandEnableState(3003), true);
+    HWND host = view.Host()->Handle();
+    RedrawWindow(host, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);  // the page number is placed when painted
+    RECT pageNumber = {}, client = {};
+    GetWindowRect(GetDlgItem(host, 3013), &pageNumber);
+    MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&pageNumber), 2);
+    GetClientRect(host, &client);
+    EXPECT_LE(pageNumber.bottom, client.bottom) << "the page number lies whole inside the host";
 
     // Keys pressed in the reader come back through the frame and go out as reader commands.
     Notify(9, VK_DOWN);
