@@ -78,7 +78,7 @@ bool MakePackage(const fs::path& sevenZip, const fs::path& site, const fs::path&
     }
     fs::create_directories(site / "pkg" / "EUROPE");
     const fs::path archive = site / "pkg" / "EUROPE" / kPackage;
-    const int code = RunProgram(L"\"" + sevenZip.wstring() + L"\" a -t7z -mx=1 \"" + archive.wstring() + L"\" \"" +
+    const int code = RunProgram(L"\"" + sevenZip.wstring() + L"\" a -t7z -mx=1 -bso0 -bsp0 \"" + archive.wstring() + L"\" \"" +
                                 stage.wstring() + L"\\*\"");
     fs::remove_all(stage);
     return code == 0 && fs::exists(archive);

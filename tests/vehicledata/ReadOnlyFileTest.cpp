@@ -29,8 +29,9 @@ TEST_P(ReadOnlyFileReadTest, ReadsTheSameBytesMappedOrNot)
     CTempFolder folder;
     CReadOnlyFile file;
     ASSERT_TRUE(file.Open(folder.Write("data.bin", kContent)));
-    if (mapped)
+    if (mapped) {
         ASSERT_TRUE(file.Map());
+    }
     std::string buffer(c.count + 4, '#');
     const size_t got = file.ReadAt(c.position, buffer.data(), c.count);
     EXPECT_EQ(buffer.substr(0, got), c.expected);
