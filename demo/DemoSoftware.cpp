@@ -150,3 +150,20 @@ std::vector<SOFTWARE_FOLDER> DemoSoftware()
         software.push_back(DemoSoftwareFolder(entry));
     return software;
 }
+
+std::vector<SOFTWARE_FOLDER> DemoMakers(size_t count)
+{
+    static const wchar_t* const kRegions[] = {L"EASTREACH", L"WESTMARCH", L"NORTHVALE"};
+    std::vector<SOFTWARE_FOLDER> software;
+    for (size_t i = 0; i < count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Bench%04zu", i + 1);
+        const std::wstring folder(name, name + std::char_traits<char>::length(name));
+        // Test counts repeat, so that ordering the makers meets equal counts too.
+        const DEMO_ENTRY entry = {kRegions[i % std::size(kRegions)], folder.c_str(), static_cast<int>(i % 50), false,
+                                  "vehicles of a generated maker.", "", {"V1.00"}};
+        software.push_back(Folder(entry));
+        software.back().versions.back().databases.clear();  // start-up reads none
+    }
+    return software;
+}

@@ -2,6 +2,7 @@
 // The vehicle software of the bundled demo installation: invented regions, makers, families and
 // versions, each in English and most in German, with their vehicle databases. Their display names
 // stand in demo/Config.xml, their logos are drawn by demo/draw_logos.py.
+#include <cstddef>
 #include <vector>
 
 #include "SoftwareFolder.h"
@@ -25,3 +26,8 @@ SOFTWARE_FOLDER DemoSoftwareFolder(const DEMO_ENTRY& entry);
 
 // The software installed in the demo installation.
 std::vector<SOFTWARE_FOLDER> DemoSoftware();
+
+// `count` further makers, spread over the demo's regions, for measuring how start-up grows with
+// the installed software: each speaks English, has one version folder and no logo; their display
+// names are their folder names "Bench0001" onwards.
+std::vector<SOFTWARE_FOLDER> DemoMakers(size_t count);

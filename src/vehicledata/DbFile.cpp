@@ -22,15 +22,18 @@ namespace {
 
 constexpr size_t kRecordReadAhead = 512;
 
-// The bytes of one record from its offset on, read ahead in one piece and read on only when an
-// item reaches past what has been read. Never past the file's end.
+// The bytes of one record from its offset on, never past the file's end. A mapped file gives them
+// in place; otherwise they are read ahead in one piece and read on only when an item reaches past
+// what has been read.
 class CRecordBytes {
 public:
     CRecordBytes(CReadOnlyFile& file, uint64_t offset) : m_file(file), m_offset(offset) {}
 
     // The `count` bytes at `position` of the record, or null when the file ends before them.
-    uint8_t* Bytes(size_t position, size_t count)
+    const uint8_t* Bytes(size_t position, size_t count)
     {
+        if (const uint8_t* mapped = m_file.View(m_offset + position, count))
+            return mapped;
         const size_t needed = position + count;
         if (needed > m_bytes.size() && !ReadUpTo(needed))
             return nullptr;
@@ -114,6 +117,9 @@ bool CDbFile::Open(const std::wstring& name)
 
     if (!m_file.Open(ToFileSystemPath(path)))
         return false;
+    // Lookups read small pieces all over the file; mapped, they cost no system call. A file that
+    // cannot be mapped reads the same bytes through the file.
+    m_file.Map();
     const int result = ReadHeader(IsLanguageBoundDbPath(path));
     if (result != kHeaderGood) {
         ShowDbMessage(DbHeaderErrorText(result));
@@ -244,11 +250,13 @@ std::optional<uint64_t> CDbFile::ScanForOffset(const ByteString& key)
     return std::nullopt;
 }
 
-// A record is read with as few reads as its size allows: one read of kRecordReadAhead bytes holds
-// the count and every item of an ordinary record; only a larger record reads the rest it needs.
+// A record is read with as few reads as its size allows: in place from a mapped file, or one read
+// of kRecordReadAhead bytes that holds the count and every item of an ordinary record; only a
+// larger record reads the rest it needs. Items are unscrambled in a copy, never in the file's bytes.
 std::vector<ByteString> CDbFile::ReadItems(uint64_t offset)
 {
     CRecordBytes record(m_file, offset);
+    std::vector<uint8_t> item(kRecordReadAhead);
     const uint8_t* countField = record.Bytes(0, 1);
     if (!countField)
         return {};
@@ -264,10 +272,13 @@ std::vector<ByteString> CDbFile::ReadItems(uint64_t offset)
         // A byte string holds at most 32767 bytes; a longer item cannot be returned whole.
         if (length > ByteString::kMaxLength)
             return {};
-        uint8_t* bytes = record.Bytes(position + 2, length);  // unscrambled in place
+        const uint8_t* bytes = record.Bytes(position + 2, length);
         if (!bytes)
             return {};
-        items.push_back(UnscrambleDbItem(bytes, length));
+        if (item.size() < length)
+            item.resize(length);
+        std::memcpy(item.data(), bytes, length);
+        items.push_back(UnscrambleDbItem(item.data(), length));
         position += 2u + length;
     }
     return items;

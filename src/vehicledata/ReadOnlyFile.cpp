@@ -1,6 +1,7 @@
 #include "ReadOnlyFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "AtomicFile.h"
 
@@ -55,8 +56,14 @@ bool CReadOnlyFile::Open(const std::filesystem::path& path)
     return true;
 }
 
+bool CReadOnlyFile::Map()
+{
+    return m_file && m_mapping.Map(m_file, m_size);
+}
+
 void CReadOnlyFile::Close()
 {
+    m_mapping.Unmap();
     if (m_file)
         std::fclose(m_file);
     m_file = nullptr;
@@ -68,7 +75,20 @@ size_t CReadOnlyFile::ReadAt(uint64_t position, void* buffer, size_t count)
     if (!m_file || !buffer || position >= m_size)
         return 0;
     count = static_cast<size_t>(std::min<uint64_t>(count, m_size - position));
-    if (count == 0 || !SeekTo(m_file, position))
+    if (count == 0)
+        return 0;
+    if (m_mapping.IsMapped()) {
+        std::memcpy(buffer, m_mapping.GetData() + position, count);
+        return count;
+    }
+    if (!SeekTo(m_file, position))
         return 0;
     return std::fread(buffer, 1, count, m_file);
+}
+
+const uint8_t* CReadOnlyFile::View(uint64_t position, size_t count) const
+{
+    if (!m_mapping.IsMapped() || position > m_size || count > m_size - position)
+        return nullptr;
+    return m_mapping.GetData() + position;
 }

@@ -327,6 +327,19 @@ TEST_F(DbFileTest, AnItemOfLengthZeroIsAZeroLengthByteString)
     EXPECT_EQ(list[0].GetCapacity(), 6);
 }
 
+// Items are unscrambled in a copy: the file's bytes stay as stored, and a record reads alike again.
+TEST_F(DbFileTest, ReadingARecordLeavesTheFileAsStored)
+{
+    const std::string bytes = EncodeDbFile({}, {{"KEY1", {"one", "two"}}});
+    const std::filesystem::path path = WriteDbFile(folder.Path(), L"EN_DS.DB", bytes);
+    CDbFile file;
+    ASSERT_TRUE(file.Open(L"EN_DS.DB"));
+    EXPECT_EQ(Strings(file.ReadRecord(Key("KEY1"))), (Items{"one", "two"}));
+    EXPECT_EQ(Strings(file.ReadRecord(Key("KEY1"))), (Items{"one", "two"}));
+    file.Release();
+    EXPECT_EQ(ReadFileBytes(path), bytes);
+}
+
 TEST_F(DbFileTest, ARecordOffsetPastTheEndGivesAnEmptyList)
 {
     std::string bytes = EncodeDbFile({}, {{"KEY1", {"one"}}});
