@@ -565,8 +565,8 @@ def update_picture(width, height):
     c = Canvas(width, height, PAPER)
     c.gradient(0, 0, width, height, STEEL, NAVY)
     c.round_corners(0, 0, width, height, 8, PAPER)
-    c.glyph('download', 8, 6, height - 12, PAPER)
-    wordmark(c, 'UPDATE', height + 2, (height - 14) // 2, 2, AMBER)
+    c.glyph('download', 6, 8, height - 16, PAPER)
+    wordmark(c, 'UPDATE', height - 8, (height - 14) // 2, 2, AMBER)
     return c
 
 

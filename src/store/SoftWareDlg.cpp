@@ -1,5 +1,7 @@
 #include "SoftWareDlg.h"
 
+#include <algorithm>
+
 #include "MainFrame.h"
 #include "ScopedWin.h"
 #include "SharedFonts.h"
@@ -46,6 +48,7 @@ bool CSoftWareDlg::CreateRow(const std::wstring& name, const std::wstring& text,
     m_index = index;
     if (!CreateModeless())
         return false;
+    SetUpControls();
     LayOut();
     return true;
 }
@@ -84,36 +87,42 @@ void CSoftWareDlg::LayOut()
     const SIZE row = ProgramBitmapSize(kRowPicture);
     const SIZE select = ProgramBitmapSize(kSelectOff);
     const SIZE action = ProgramBitmapSize(m_actionNormal);
-
     m_select.Move(kEdge, CentredTop(h, select.cy), select.cx, select.cy);
+    m_info.Move(kEdge + select.cx + kEdge, CentredTop(h, kInfoHeight), std::max(w / 2, kInfoMinimumWidth), kInfoHeight);
+    const int actionLeft = w - kEdge - action.cx;
+    m_action.Move(actionLeft, CentredTop(h, action.cy), action.cx, action.cy);
+    m_pause.Move(actionLeft - kPauseGap, CentredTop(h, row.cy), row.cx, row.cy);
+    m_resume.Move(actionLeft - kPauseGap, CentredTop(h, row.cy), row.cx, row.cy);
+    m_status.Move(w - action.cx - 165, CentredTop(h, kLineHeight), kStatusWidth, kLineHeight);
+    m_progress.Move(w - action.cx - 145, CentredTop(h, kLineHeight), kBarWidth, kLineHeight);
+}
 
-    const int infoLeft = kEdge + select.cx + kEdge;
-    const int infoWidth = std::max(w / 2, kInfoMinimumWidth);
+// What the row shows of its package when it is made; the layout follows every size.
+void CSoftWareDlg::SetUpControls()
+{
+    m_info.SetShowText(true);
     m_info.SetText(m_name);
     m_info.SetSubText(m_text);
-    m_info.Move(infoLeft, CentredTop(h, kInfoHeight), infoWidth, kInfoHeight);
     CMainFrame* frame = CMainFrame::Instance();
     m_info.Enable(frame && frame->CurrentViewId() == kStoreView);
-
-    const int actionLeft = w - kEdge - action.cx;
     m_action.SetBitmaps(m_actionNormal, m_actionPressed, m_actionDisabled, 0);
-    m_action.Move(actionLeft, CentredTop(h, action.cy), action.cx, action.cy);
-
     if (m_pausable) {
-        const int left = actionLeft - kPauseGap;
-        m_pause.Move(left, CentredTop(h, row.cy), row.cx, row.cy);
-        m_resume.Move(left, CentredTop(h, row.cy), row.cx, row.cy);
         m_pause.Enable(false);
         m_resume.Enable(false);
         m_pause.SetChecked(!m_latched);
         m_pause.Show(SW_SHOW);
     }
-
-    m_status.SetText(ResGetString(0x20000146).empty() ? L"Waiting" : ResGetString(0x20000146));
-    m_status.Move(w - action.cx - 165, CentredTop(h, kLineHeight), kStatusWidth, kLineHeight);
+    const std::wstring waiting = ResGetString(0x20000146);
+    m_status.SetText(waiting.empty() ? L"Waiting" : waiting);
     m_status.Show(SW_HIDE);
-    m_progress.Move(w - action.cx - 145, CentredTop(h, kLineHeight), kBarWidth, kLineHeight);
     m_progress.Show(SW_HIDE);
+}
+
+bool CSoftWareDlg::OnSize(UINT, int, int)
+{
+    if (m_index >= 0 && m_select.IsWindow())
+        LayOut();
+    return false;
 }
 
 void CSoftWareDlg::ShowProgress()

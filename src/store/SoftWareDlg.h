@@ -48,6 +48,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnPaint() override;
+    bool OnSize(UINT type, int width, int height) override;
     bool OnEraseBkgnd(HDC) override { return true; }
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     void OnDestroy() override;
@@ -55,6 +56,7 @@ protected:
     void OnCancel() override {}
 
 private:
+    void SetUpControls();
     void LayOut();
     void Forward(int id, LPARAM lParam) const;
 
