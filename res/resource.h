@@ -22,6 +22,7 @@
 #define IDD_SETUPPAGE           385   // an empty page of the settings view
 #define IDD_LOGDLG              322   // the settings' log page
 #define IDD_VERSIONINFO         183   // the device's versions in a window of their own
+#define IDD_SOFTWARE_ROW        327   // one package as a row of controls (the splash's marks hold 326)
 
 // Bitmaps (drawn by res/art/draw_bitmaps.py).
 #define IDB_ICONGRID_FRAME      397   // the frame of an icon grid's item, 125 x 116
@@ -39,6 +40,8 @@
 #define IDB_SOFTROW_BUTTON      409   // soft-button row buttons, 103 x 29
 #define IDB_SOFTROW_BUTTON_DOWN 410
 #define IDB_SOFTROW_BUTTON_OFF  471
+#define IDB_UPDATE_PICTURE      490   // the settings' update page, over its description, 108 x 44
+#define IDB_LEFTGUIDE_UPDATE    497   // the left guide bar's Update button: four 131 x 60 frames
 
 // Bitmaps of the bars and the home page. The buttons of the top bar, the bottom bar and the home
 // page take their images by number from their tables (TopBarModel.cpp, BottomBarModel.cpp,

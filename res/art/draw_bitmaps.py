@@ -138,6 +138,9 @@ LETTERS = {
     'A': ['.XXX.', 'X...X', 'X...X', 'XXXXX', 'X...X', 'X...X', 'X...X'],
     'W': ['X...X', 'X...X', 'X...X', 'X.X.X', 'X.X.X', 'XX.XX', 'X...X'],
     'K': ['X...X', 'X..X.', 'X.X..', 'XX...', 'X.X..', 'X..X.', 'X...X'],
+    'P': ['XXXX.', 'X...X', 'X...X', 'XXXX.', 'X....', 'X....', 'X....'],
+    'D': ['XXXX.', 'X...X', 'X...X', 'X...X', 'X...X', 'X...X', 'XXXX.'],
+    'E': ['XXXXX', 'X....', 'X....', 'XXXX.', 'X....', 'X....', 'XXXXX'],
 }
 
 
@@ -549,6 +552,33 @@ def grid_mark(width, height):
     return c
 
 
+# The left guide bar's Update button: one strip of four 131 x 60 frames (normal, focused,
+# selected, disabled), the download arrow beside the word.
+def update_strip(width, height):
+    c = Canvas(width, height, MIST)
+    frame = width // 4
+    looks = [(PAPER, SKY, NAVY, STEEL), (PAPER, SKY, NAVY, AMBER), (AMBER, AMBER_DARK, NAVY, (150, 90, 10)),
+             (MIST, ASH, ASH_DARK, ASH)]
+    for i, (upper, lower, mark, edge) in enumerate(looks):
+        left = i * frame
+        c.gradient(left + 2, 2, left + frame - 2, height - 2, upper, lower)
+        c.frame(left + 2, 2, left + frame - 2, height - 2, edge, 2)
+        c.round_corners(left + 2, 2, left + frame - 2, height - 2, 6, MIST)
+        c.glyph('download', left + 10, (height - 36) // 2, 36, mark)
+        wordmark(c, 'UPDATE', left + 52, (height - 14) // 2, 2, mark)
+    return c
+
+
+# The update page's picture above its framed description: the download arrow on the navy badge.
+def update_picture(width, height):
+    c = Canvas(width, height, PAPER)
+    c.gradient(0, 0, width, height, STEEL, NAVY)
+    c.round_corners(0, 0, width, height, 8, PAPER)
+    c.glyph('download', 6, 8, height - 16, PAPER)
+    wordmark(c, 'UPDATE', height - 8, (height - 14) // 2, 2, AMBER)
+    return c
+
+
 # Every bitmap of the program: id -> (drawing, width, height).
 BITMAPS = {
     304: (question_box_skin, 478, 248),
@@ -562,6 +592,8 @@ BITMAPS = {
     409: (lambda w, h: button(w, h, 'normal'), 103, 29),
     410: (lambda w, h: button(w, h, 'pressed'), 103, 29),
     471: (lambda w, h: button(w, h, 'disabled'), 103, 29),
+    490: (update_picture, 108, 44),
+    497: (update_strip, 524, 60),
 }
 BITMAPS.update(bar_bitmaps())
 

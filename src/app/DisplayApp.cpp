@@ -11,6 +11,7 @@
 #include "AboutDlg.h"
 #include "ConfigStore.h"
 #include "DirectoryTree.h"
+#include "DownloadFolder.h"
 #include "EcuReportBox.h"
 #include "FontChoice.h"
 #include "MainFrame.h"
@@ -95,6 +96,7 @@ bool CDisplayApp::InitInstance()
     g_screenWidth = GetSystemMetrics(SM_CXSCREEN);
     g_screenHeight = GetSystemMetrics(SM_CYSCREEN);
     ResSetAppDir(ExecutableFolder());
+    ClearDownloadFolderAtStart();
     LoadConfiguration();
     ResSetRunModeFlag(L"0");
     DeleteDebugFile();
@@ -187,7 +189,7 @@ int CDisplayApp::ExitInstance()
     FreeSoftwareLists();
     DeleteSharedFonts();
     DeleteDirectoryTree(m_workingFolder.c_str());
-    DeleteDirectoryTree((ResGetAppDir() + L"download").c_str());
+    ClearDownloadFolderAtExit();
     StopScreenRecorders();
     TerminateKeptRecorder();
     OleUninitialize();

@@ -1,7 +1,9 @@
 #include "MainFrame.h"
 
 #include "DisplayApp.h"
+#include "BmpBtn.h"
 #include "ExchangeBuffer.h"
+#include "MiddleLeftModel.h"
 #include "ProcessValues.h"
 #include "SharedHandles.h"
 #include "StartupChecks.h"
@@ -200,6 +202,20 @@ void CMainFrame::RecalcLayout()
         }
         bar->Move(place, true);
     }
+    PlaceLeftGuideBar();
+}
+
+// At the foot of the item column, when the column holds it under all the item buttons it can have.
+void CMainFrame::PlaceLeftGuideBar()
+{
+    if (!m_wndLeftGuideBar.IsWindow())
+        return;
+    RECT column = m_wndMiddleLeftBar.WindowRect();
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&column), 2);
+    const int itemsBottom = column.top + kMaxItemButtons * ProgramBitmapSize(IDB_MIDDLELEFT_ITEM).cy;
+    m_leftGuideFits = m_wndLeftGuideBar.Place(column, itemsBottom);
+    if (!m_leftGuideFits)
+        m_wndLeftGuideBar.Show(SW_HIDE);
 }
 
 RECT CMainFrame::AreaRect(VIEW_AREA area) const
@@ -249,6 +265,7 @@ void CMainFrame::PlaceViews()
 bool CMainFrame::OnCreate(const CREATESTRUCTW&)
 {
     CreateViews();
+    m_wndLeftGuideBar.CreateBar(Handle());
     CheckVersionMark();
     ReplaceUpdater();
     CheckUnicodeFont();
@@ -295,6 +312,7 @@ void CMainFrame::ApplyBars(const BAR_VISIBILITY& bars)
     m_wndTopBar.Show(navigation);
     m_wndBottomBar.Show(navigation);
     m_wndMiddleLeftBar.Show(navigation);
+    m_wndLeftGuideBar.Show(bars.navigation && m_leftGuideFits ? SW_SHOW : SW_HIDE);
     if (bars.lines) {
         const int lines = *bars.lines ? SW_SHOW : SW_HIDE;
         for (CWindow* bar : {static_cast<CWindow*>(&m_wndTopLine), static_cast<CWindow*>(&m_wndBottomLine),
@@ -343,6 +361,7 @@ void CMainFrame::SwitchView(int viewId, int show)
         m_wndTopBar.Show(SW_HIDE);
         m_wndBottomBar.Show(SW_HIDE);
         m_wndMiddleLeftBar.Show(SW_HIDE);
+        m_wndLeftGuideBar.Show(SW_HIDE);
     }
 
     // The trouble codes that follow a message are shown by the screen itself once drawn.

@@ -12,6 +12,7 @@
 #include "FormViewEx.h"
 #include "FrameWindow.h"
 #include "HelpInfoBar.h"
+#include "LeftGuideBar.h"
 #include "LineBar.h"
 #include "MiddleLeftBar.h"
 #include "TitleBar.h"
@@ -64,6 +65,7 @@ public:
     CTopBar& TopBar() { return m_wndTopBar; }
     CMiddleLeftBar& MiddleLeftBar() { return m_wndMiddleLeftBar; }
     CBottomBar& BottomBar() { return m_wndBottomBar; }
+    CLeftGuideBar& LeftGuideBar() { return m_wndLeftGuideBar; }
     CMakerView& MakerView() const;
     CRepairInfoView& RepairInfoView() const;
 
@@ -85,6 +87,7 @@ private:
     void RecalcLayout();
     void PlaceViews();
     void ApplyBars(const BAR_VISIBILITY& bars);
+    void PlaceLeftGuideBar();
     LRESULT OnDiagNotify(WPARAM code, LPARAM value);
     LRESULT OnDiagCommand();
     void HandleRequest(uint8_t* block);
@@ -106,6 +109,8 @@ private:
     CTopBar m_wndTopBar;
     CMiddleLeftBar m_wndMiddleLeftBar;
     CBottomBar m_wndBottomBar;
+    CLeftGuideBar m_wndLeftGuideBar;
+    bool m_leftGuideFits = false;
     std::vector<CDialogBar*> m_dockOrder;  // bars in creation order: the order they dock in
 
     int m_nCurrentViewId = 0;

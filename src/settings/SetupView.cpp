@@ -6,6 +6,7 @@
 #include "SetRunModeDlg.h"
 #include "SetScreenDlg.h"
 #include "SetUnitTypeDlg.h"
+#include "UpdateDlg.h"
 
 #include "BarDrawing.h"
 #include "BmpBtn.h"
@@ -21,7 +22,6 @@ constexpr int kHomePage = 286;
 constexpr int kTreeControl = 1077;
 constexpr int kBottomCommands[] = {3004, 3001, 3005, 3028, 3002, 3003, 3011, 3031};
 
-// The update page is still the empty page that shows its title.
 std::unique_ptr<CSetupPage> MakePage(SETUP_PAGE kind, HWND view)
 {
     switch (kind) {
@@ -38,7 +38,7 @@ std::unique_ptr<CSetupPage> MakePage(SETUP_PAGE kind, HWND view)
     case SETUP_PAGE::SystemInformation:
         return std::make_unique<CDiagnoseVerInfoDlg>(view);
     case SETUP_PAGE::Update:
-        break;
+        return std::make_unique<CUpdateDlg>(view);
     }
     return std::make_unique<CSetupPage>(kind, view);
 }

@@ -68,6 +68,8 @@ bool CUpdate::OnTimer(UINT_PTR id)
     KillTimer(Handle(), kStartTimer);
     StartUpdater();
     g_startPending = false;  // ready for the next attempt, whatever became of this one
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->LeftGuideBar().EnableUpdateButton(true);
     return true;
 }
 
