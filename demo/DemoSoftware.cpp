@@ -162,7 +162,7 @@ std::vector<SOFTWARE_FOLDER> DemoMakers(size_t count)
         // Test counts repeat, so that ordering the makers meets equal counts too.
         const DEMO_ENTRY entry = {kRegions[i % std::size(kRegions)], folder.c_str(), static_cast<int>(i % 50), false,
                                   "vehicles of a generated maker.", "", {"V1.00"}};
-        software.push_back(Folder(entry));
+        software.push_back(DemoSoftwareFolder(entry));
         software.back().versions.back().databases.clear();  // start-up reads none
     }
     return software;
