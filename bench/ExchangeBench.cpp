@@ -164,17 +164,20 @@ private:
 
 Frame TextRequest(int) { return CFrameBuilder(0xFD, 0).U16(0x0002).Build(); }
 
-Frame MenuRequest(int)
+Frame MenuOf(int items)
 {
     // Menus carry no length: the frame is read up to its items.
-    Frame frame = {0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 300 >> 8, 300 & 0xFF, 0};
-    for (int i = 0; i < 300; ++i) {
+    Frame frame = {0, 0, 0, 0, 0xFF, 0xFF, 0, 0, static_cast<uint8_t>(items >> 8), static_cast<uint8_t>(items), 0};
+    for (int i = 0; i < items; ++i) {
         const std::string item = "Menu item " + std::to_string(i);
         frame.insert(frame.end(), item.begin(), item.end());
         frame.push_back(0);
     }
     return frame;
 }
+
+Frame MenuRequest(int) { return MenuOf(300); }
+Frame ShortMenuRequest(int) { return MenuOf(20); }
 
 std::string Number(int value, int decimals)
 {
@@ -285,7 +288,7 @@ private:
 
 struct FIGURE {
     std::string name;
-    double limit;  // at most this many ping-pong turns' time per turn
+    double limit;  // at most this many ping-pong turns' time per turn; 0: no target, for reading the others
     double bare;   // ping-pong turns per second, measured just before
     double turns;  // the figure's turns per second
     std::string limitedBy;  // what stands between the figure and its limit when it misses
@@ -316,6 +319,10 @@ public:
         for (const FIGURE& f : m_figures) {
             const double ratio = f.bare / f.turns;
             const bool within = ratio <= f.limit;
+            if (f.limit <= 0) {  // no target: measured for reading the others
+                std::printf("%-34s %10.0f %10.0f %7.2fx\n", f.name.c_str(), f.turns, f.bare, ratio);
+                continue;
+            }
             std::printf("%-34s %10.0f %10.0f %7.2fx %7.1fx  %s\n", f.name.c_str(), f.turns, f.bare, ratio, f.limit,
                         within ? "met" : "MISSED");
             if (!within && !f.limitedBy.empty())
@@ -401,11 +408,12 @@ int wmain(int argc, wchar_t** argv)
         ready = shell.IsReady();
         if (ready) {
             bench.Measure("text request (0xFD)", 1.3, [&] { return shell.Turns(kTurns, TextRequest); }, kTurns);
-            bench.Measure("300-item menu + click", 4, [&] {
-                return shell.Turns(kMenuTurns, MenuRequest, [&] {
-                    SendMessageW(shell.ActiveView(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 19));
-                });
-            }, kTurns);
+            const auto click = [&] {
+                SendMessageW(shell.ActiveView(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 19));
+            };
+            bench.Measure("300-item menu + click", 4, [&] { return shell.Turns(kMenuTurns, MenuRequest, click); }, kTurns);
+            bench.Measure("(20-item menu + click)", 0, [&] { return shell.Turns(kMenuTurns, ShortMenuRequest, click); },
+                          kTurns);
             bench.Measure("live data, 20 items, metric", 3, [&] { return LiveDataTurns(shell); }, kTurns);
             bench.Measure("progress screen", 1.3, [&] { return shell.Turns(kTurns, ProgressRequest); }, kTurns);
             bench.Measure("short test, no key", 1.3, [&] { return shell.Turns(kTurns, ShortTestRequest); }, kTurns);
