@@ -497,6 +497,10 @@ void CRdsView::OnPageDown()
         engine.SetPageBase(next);
         engine.PageDown(1);
     } else {
+        // Paged here, the next page starts after the rows this one showed: rows taller than the
+        // base height leave fewer than 20 on a page, and a step of 20 would pass over the rest.
+        if (!PagedByProgram())
+            m_stackRows[depth] = static_cast<uint16_t>(std::max(engine.CountGraphRowsOnPage(engine.GetPageBase()), 1));
         const int next = m_stackFirst[depth] + m_stackRows[depth];
         if (room) {
             m_stackFirst[depth + 1] = static_cast<uint16_t>(next);

@@ -242,7 +242,7 @@ TEST_F(DemoWalkTest, EveryScreenKindIsShownAndAnswersTheUsersKeys)
     StartOnDemoCopy("EN");
     StartDiagnosis();
     Expect("menu System selection", kMenu);
-    Snap("menu");
+    Snap("menu-systems");
 
     // Engine: trouble codes from the database, left with Back.
     ChooseRow(1);

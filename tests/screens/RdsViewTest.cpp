@@ -275,6 +275,25 @@ TEST_F(RdsViewTest, PageDownWhileTheProgramPagesAsksForTheNextPage)
     EXPECT_EQ(Answer(9), "\0\x05\x14\x81\x0F\0\0\0\x14"s) << "back to the stacked first page";
 }
 
+// Paged here, a page follows on from the last row the one before showed, however many fit.
+TEST_F(RdsViewTest, LocalPagingLeavesNoRowUnseen)
+{
+    std::vector<TEXT_ITEM> items;
+    for (int i = 0; i < 60; ++i)
+        items.push_back({"Item " + std::to_string(i), std::to_string(i), "V"});
+    SendTexts(items);
+    SendTexts(items);
+    const int rows = Engine().GetLiveDataPageRows();
+    ASSERT_GT(rows, 0);
+    ASSERT_LT(rows, 60);
+    Screen().OnPageDown();
+    SendTexts(items);
+    EXPECT_EQ(Engine().GetPageBase(), rows) << "the second page starts with the first row not yet shown";
+    Screen().OnPageUp();
+    SendTexts(items);
+    EXPECT_EQ(Engine().GetPageBase(), 0);
+}
+
 TEST_F(RdsViewTest, TheWaveKeyDrawsTheChosenRowsValues)
 {
     SendTexts({{"Speed", "10", "km/h"}, {"Load", "20", "%"}});
