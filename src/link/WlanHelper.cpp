@@ -1,5 +1,7 @@
 #include "WlanHelper.h"
 
+#include <utility>
+
 #include "WlanProfile.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "SetupLanguage.h"
 
+#include <algorithm>
 #include <cwctype>
 
 #include "ConfigStore.h"
