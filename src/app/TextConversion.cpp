@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 #include "ProcessValues.h"
 #include "UnitConversion.h"
 
@@ -65,4 +67,39 @@ std::string WideToThreadAnsi(const std::wstring& text)
     WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
     narrow.resize(static_cast<size_t>(length) - 1);
     return narrow;
+}
+
+bool WideToNarrow(char* buffer, const wchar_t* text, size_t room, unsigned codePage)
+{
+    if (!buffer || room == 0)
+        return false;
+    buffer[0] = '\0';
+    if (!text || room > static_cast<size_t>(INT_MAX))
+        return false;
+    const int bytes = static_cast<int>(room);
+    BOOL usedDefault = FALSE;
+    int written = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text, -1, buffer, bytes, nullptr, &usedDefault);
+    // The UTF code pages (also as a thread's code page) refuse the checks; they carry every
+    // character, and refuse broken ones when asked to.
+    if (written <= 0 && GetLastError() == ERROR_INVALID_FLAGS)
+        written = WideCharToMultiByte(codePage, WC_ERR_INVALID_CHARS, text, -1, buffer, bytes, nullptr, nullptr);
+    if (written <= 0 && GetLastError() == ERROR_INVALID_PARAMETER)
+        written = WideCharToMultiByte(codePage, 0, text, -1, buffer, bytes, nullptr, nullptr);
+    if (written <= 0 || usedDefault) {
+        buffer[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+std::wstring NarrowToWide(const std::string& text, unsigned codePage)
+{
+    if (text.empty() || text.size() > static_cast<size_t>(INT_MAX))
+        return {};
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (length <= 0)
+        return {};
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
 }

@@ -23,3 +23,11 @@ std::wstring FormatValueByUnit(const std::wstring& value, const char* unit);
 std::wstring DiagTextToWide(const std::string& text);
 // A wide text in the thread's ANSI code page, as answers to the diagnostic program carry it.
 std::string WideToThreadAnsi(const std::wstring& text);
+
+// Converts `text` into the caller's buffer of `room` bytes in the given code page, always ending it
+// with a zero. True only when the whole text fit and every character has a form in the code page
+// (no stand-in characters, no near matches); otherwise the buffer holds an empty text.
+bool WideToNarrow(char* buffer, const wchar_t* text, size_t room, unsigned codePage);
+
+// Widens a narrow text of the given code page; empty when it cannot be read.
+std::wstring NarrowToWide(const std::string& text, unsigned codePage);

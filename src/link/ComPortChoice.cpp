@@ -15,11 +15,16 @@ std::wstring AsciiLower(std::wstring text)
 
 }  // namespace
 
+bool IsBridgeDeviceName(const std::wstring& device)
+{
+    return AsciiLower(device).find(L"\\device\\silabser") != std::wstring::npos;
+}
+
 std::vector<std::wstring> BridgePorts(const std::vector<SERIAL_PORT_ENTRY>& entries)
 {
     std::vector<std::wstring> ports;
     for (const SERIAL_PORT_ENTRY& entry : entries) {
-        if (AsciiLower(entry.device).find(L"\\device\\silabser") != std::wstring::npos)
+        if (IsBridgeDeviceName(entry.device))
             ports.push_back(entry.port);
     }
     return ports;

@@ -11,6 +11,9 @@ struct SERIAL_PORT_ENTRY {
     std::wstring port;
 };
 
+// Whether a device name is a USB-serial bridge's ("\device\silabser" in any case).
+bool IsBridgeDeviceName(const std::wstring& device);
+
 // The ports of USB-serial bridges (device names containing "\device\silabser" in any case), in
 // the order listed.
 std::vector<std::wstring> BridgePorts(const std::vector<SERIAL_PORT_ENTRY>& entries);
