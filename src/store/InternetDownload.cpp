@@ -3,7 +3,12 @@
 #include "InternetHandle.h"
 #include "ScopedWin.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
+
+constexpr size_t kPieceBytes = 64 * 1024;
 
 DWORD QueryNumber(HINTERNET request, DWORD query)
 {
@@ -23,17 +28,24 @@ bool CopyBody(HINTERNET request, HANDLE file, HANDLE stopEvent, IBindStatusCallb
 {
     const ULONG size = QueryNumber(request, HTTP_QUERY_CONTENT_LENGTH);
     ULONG done = 0;
-    char chunk[1024];
+    // Large pieces: each one costs a read, a write, a stop check and a progress report, which add
+    // up on a package of tens of megabytes.
+    std::vector<char> chunk(kPieceBytes);
     for (;;) {
         if (IsSet(stopEvent))
             return false;
+        // Only what has arrived is read, so a slow server still shows progress piece by piece.
+        DWORD available = 0;
+        if (!InternetQueryDataAvailable(request, &available, 0, 0))
+            return false;
+        const DWORD wanted = std::min<DWORD>(std::max<DWORD>(available, 1), static_cast<DWORD>(chunk.size()));
         DWORD got = 0;
-        if (!InternetReadFile(request, chunk, sizeof(chunk), &got))
+        if (!InternetReadFile(request, chunk.data(), wanted, &got))
             return false;
         if (got == 0)
             return size == 0 || done == size;
         DWORD written = 0;
-        if (!WriteFile(file, chunk, got, &written, nullptr) || written != got)
+        if (!WriteFile(file, chunk.data(), got, &written, nullptr) || written != got)
             return false;
         done += got;
         if (progress)

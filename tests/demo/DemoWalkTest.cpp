@@ -207,25 +207,26 @@ protected:
         PostMessageW(button.second, BM_CLICK, 0, 0);
     }
 
+    struct CLASS_SEARCH {
+        const wchar_t* className;
+        HWND found;
+    };
+    static BOOL CALLBACK FindVisibleOfClass(HWND window, LPARAM data)
+    {
+        auto* wanted = reinterpret_cast<CLASS_SEARCH*>(data);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (IsWindowVisible(window) && lstrcmpiW(name, wanted->className) == 0) {
+            wanted->found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     HWND VisibleChildOfClass(const wchar_t* className) const
     {
-        struct SEARCH {
-            const wchar_t* className;
-            HWND found;
-        } search{className, nullptr};
-        EnumChildWindows(
-            shell.Main(),
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* wanted = reinterpret_cast<SEARCH*>(data);
-                wchar_t name[64] = {};
-                GetClassNameW(window, name, 64);
-                if (IsWindowVisible(window) && lstrcmpiW(name, wanted->className) == 0) {
-                    wanted->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        CLASS_SEARCH search{className, nullptr};
+        EnumChildWindows(shell.Main(), &FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
 
