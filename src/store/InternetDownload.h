@@ -9,7 +9,8 @@
 void SetInternetTimeouts(HINTERNET session, DWORD timeoutMs);
 
 // Downloads `url` into `path` (through a temporary file beside it, so a broken download never
-// stands as the file). Progress goes to `progress` when given; a set `stopEvent` breaks off.
-// True only for a whole body with status 200.
+// stands as the file). Progress goes to `progress` when given; a set `stopEvent` breaks off at
+// once, and so does a server that sends nothing for `silenceMs`. True only for a whole body with
+// status 200.
 bool DownloadUrlToFile(HINTERNET session, const std::wstring& url, const std::wstring& path, HANDLE stopEvent,
-                       IBindStatusCallback* progress);
+                       DWORD silenceMs, IBindStatusCallback* progress);

@@ -100,7 +100,7 @@ bool Download(const UpdateBatch& batch, HINTERNET session, const update_blocks::
     CBindCBHttpCallback progress(CurrentProgressWindow(), job.JobId, batch.StopEvent, batch.RunEvent);
     for (int attempt = 0; attempt < kDownloadTries && !IsStopped(batch); ++attempt) {
         DeleteUrlCacheEntryW(url.c_str());
-        if (DownloadUrlToFile(session, url, job.LocalFile, batch.StopEvent, &progress))
+        if (DownloadUrlToFile(session, url, job.LocalFile, batch.StopEvent, server.TimeoutMs, &progress))
             return true;
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include "InternetHandle.h"
 #include "InternetDownload.h"
+#include "PieceReader.h"
 #include "TextConversion.h"
 #include "WebReply.h"
 #include "WebServerHost.h"
@@ -14,35 +15,29 @@ std::string Narrow(const std::wstring& text)
     return bytes ? std::string(bytes.get()) : std::string();
 }
 
-DWORD StatusCodeOf(HINTERNET request)
-{
-    DWORD status = 0;
-    DWORD size = sizeof(status);
-    if (!HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
-        return 0;
-    return status;
-}
-
-// The whole body, carriage returns left out; false when it breaks off or exceeds the bound.
-bool ReadBody(HINTERNET request, std::string& body)
+// The whole body, carriage returns left out; false when it breaks off, falls silent for
+// `silenceMs` or exceeds the bound.
+bool ReadBody(CPieceReader& reader, DWORD silenceMs, std::string& body)
 {
     std::string read;
-    char chunk[4096];
     for (;;) {
-        DWORD got = 0;
-        if (!InternetReadFile(request, chunk, sizeof(chunk), &got))
-            return false;
-        if (got == 0)
+        switch (reader.Next(nullptr, silenceMs)) {
+        case CPieceReader::PIECE::End:
+            body += read;
+            return true;
+        case CPieceReader::PIECE::Data:
             break;
-        for (DWORD i = 0; i < got; ++i) {
-            if (chunk[i] != '\r')
-                read.push_back(chunk[i]);
+        default:
+            return false;
+        }
+        const char* bytes = reader.Bytes();
+        for (DWORD i = 0; i < reader.Count(); ++i) {
+            if (bytes[i] != '\r')
+                read.push_back(bytes[i]);
         }
         if (read.size() > web_reply::kMaxBodyBytes)
             return false;
     }
-    body += read;
-    return true;
 }
 
 }  // namespace
@@ -66,17 +61,9 @@ bool WebClient::HttpGet(const std::string& page, const std::string& query, std::
 {
     if (!m_session)
         return false;
-    const WebServerAddress& server = m_server;
-    const CInternetHandle connection(InternetConnectW(m_session, server.Host.c_str(), server.Port, nullptr, nullptr,
-                                                      INTERNET_SERVICE_HTTP, 0, 1));
-    if (!connection)
-        return false;
-    const std::string object = "/" + page + "?" + query;
-    const CInternetHandle request(HttpOpenRequestA(connection.Get(), "GET", object.c_str(), nullptr, nullptr, nullptr,
-                                                   INTERNET_FLAG_RELOAD | INTERNET_FLAG_KEEP_CONNECTION, 1));
-    if (!request || !HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0))
-        return false;
-    return StatusCodeOf(request.Get()) == 200 && ReadBody(request.Get(), body);
+    CPieceReader reader(m_session, m_server.Host, m_server.Port, "/" + page + "?" + query);
+    return reader.Next(nullptr, m_server.TimeoutMs) == CPieceReader::PIECE::Headers && reader.Status() == 200 &&
+           ReadBody(reader, m_server.TimeoutMs, body);
 }
 
 std::string WebClient::RequestBody(const std::string& page, const std::string& query)
@@ -108,5 +95,5 @@ ProductRecord WebClient::GetProductList(const std::wstring& sn, const std::wstri
 
 bool WebClient::DownloadToFile(const std::wstring& url, const std::wstring& path)
 {
-    return m_session && DownloadUrlToFile(m_session, url, path, nullptr, nullptr);
+    return m_session && DownloadUrlToFile(m_session, url, path, nullptr, m_server.TimeoutMs, nullptr);
 }

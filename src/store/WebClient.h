@@ -21,6 +21,7 @@ public:
     WebClient& operator=(const WebClient&) = delete;
 
     // One GET of "/page?query"; on status 200 the body (carriage returns left out) is appended.
+    // A server silent for the time-out fails it, whatever the internet library does with its own.
     bool HttpGet(const std::string& page, const std::string& query, std::string& body);
 
     std::wstring GetText(const std::wstring& swuID, const std::wstring& flag);

@@ -177,6 +177,7 @@ CLoopbackWebServer::~CLoopbackWebServer()
 
 std::string CLoopbackWebServer::RequestLog() const
 {
+    const std::lock_guard<std::mutex> hold(m_logLock);
     return ReadAll(m_folder / "requests.log");
 }
 
@@ -185,15 +186,40 @@ void CLoopbackWebServer::Serve()
     while (!m_stopping) {
         const SOCKET client = accept(m_listener, nullptr, nullptr);
         if (client == INVALID_SOCKET)
-            return;
-        // One client at a time: one that connects and then says nothing must not hold the rest.
-        const DWORD receiveLimitMs = 10000;
-        setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&receiveLimitMs),
-                   sizeof(receiveLimitMs));
-        Answer(client);
-        shutdown(client, SD_SEND);
-        closesocket(client);
+            break;
+        m_clients.remove_if([](Client& served) {
+            if (!*served.Done)
+                return false;
+            served.Thread.join();
+            return true;
+        });
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        m_clients.push_back(Client{std::thread([this, client, done] {
+                                       ServeClient(client);
+                                       *done = true;
+                                   }),
+                                   done});
     }
+    for (Client& served : m_clients)
+        served.Thread.join();
+    m_clients.clear();
+}
+
+void CLoopbackWebServer::ServeClient(uintptr_t socketValue)
+{
+    const auto client = static_cast<SOCKET>(socketValue);
+    // A client that connects and then says nothing is given up after a while.
+    const DWORD receiveLimitMs = 10000;
+    setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&receiveLimitMs), sizeof(receiveLimitMs));
+    Answer(client);
+    shutdown(client, SD_SEND);
+    closesocket(client);
+}
+
+void CLoopbackWebServer::Log(const std::string& line)
+{
+    const std::lock_guard<std::mutex> hold(m_logLock);
+    std::ofstream(m_folder / "requests.log", std::ios::app) << line << "\n";
 }
 
 void CLoopbackWebServer::Answer(uintptr_t socketValue)
@@ -201,7 +227,7 @@ void CLoopbackWebServer::Answer(uintptr_t socketValue)
     const auto client = static_cast<SOCKET>(socketValue);
     const std::string request = ReadRequest(client);
     const std::string line = request.substr(0, request.find("\r\n"));
-    std::ofstream(m_folder / "requests.log", std::ios::app) << line << "\n";
+    Log(line);
     const std::filesystem::path file = FileOf(m_folder, line);
     if (file.empty()) {
         SendAll(client, Header(404, 0));

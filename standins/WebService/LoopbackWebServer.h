@@ -20,8 +20,12 @@
 //   "<name>.stall"    the file is sent with a length that promises more, then nothing further
 //                     comes until the client gives up or the server stops;
 //   none of these     404.
+// Clients are served side by side, so one held by a stalled download never holds the rest.
 #include <atomic>
 #include <filesystem>
+#include <list>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -39,12 +43,21 @@ public:
     std::string RequestLog() const;
 
 private:
+    struct Client {
+        std::thread Thread;
+        std::shared_ptr<std::atomic<bool>> Done;
+    };
+
     void Serve();
+    void ServeClient(uintptr_t client);
     void Answer(uintptr_t client);
+    void Log(const std::string& line);
 
     std::filesystem::path m_folder;
     uintptr_t m_listener;
     unsigned short m_port = 0;
     std::atomic<bool> m_stopping = false;
     std::thread m_thread;
+    std::list<Client> m_clients;  // only the serving thread touches it
+    mutable std::mutex m_logLock;
 };

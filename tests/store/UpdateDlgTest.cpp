@@ -304,6 +304,7 @@ TEST_F(UpdateDlgTest, RebuildingTheSettingsEndsOnlyThePagesOwnBatch)
     EXPECT_TRUE(shown.ProgressBar().IsVisible());
     EXPECT_TRUE(shown.StatusLabel().IsVisible());
     KeepSnapshot(L"update-4-downloading.png");
+    const auto offered = shown.Offered();  // the page goes with the rebuild
     frame->SwitchView(286, 1);
     frame->SwitchView(CSetupView::kViewId, 1);
     EXPECT_FALSE(UpdateBatchExists()) << "the page's own batch went with it";
@@ -316,7 +317,7 @@ TEST_F(UpdateDlgTest, RebuildingTheSettingsEndsOnlyThePagesOwnBatch)
     args.parent = frame->Handle();
     ASSERT_TRUE(other.Create(args));
     SetProgressWindow(other.Handle());
-    TheUpdateJobList() = UpdateJobList{UpdateJob{0, shown.Offered()}};
+    TheUpdateJobList() = UpdateJobList{UpdateJob{0, offered}};
     StartUpdateThreads();
     PageInSettings();
     frame->SwitchView(286, 1);

@@ -3,7 +3,12 @@
 
 #include <winsock2.h>
 
+#include <thread>
+
+#include "InternetDownload.h"
+#include "InternetHandle.h"
 #include "LoopbackWebServer.h"
+#include "ScopedWin.h"
 #include "TempFolder.h"
 #include "WebClient.h"
 #include "WebServerHost.h"
@@ -154,6 +159,21 @@ TEST_F(WebClientTest, ServerErrorsGiveEmptyResults)
     }
 }
 
+// A reply that stops half-way is given up after the time-out, and the next request is answered.
+TEST_F(WebClientTest, AStalledReplyGivesUpAfterTheTimeout)
+{
+    Serve("Interface/productList.aspx.stall", "{\"result\":\"1\",");
+    Serve("page", "next");
+    WebServerAddress server = WebServerHost();
+    server.TimeoutMs = 300;
+    WebClient client(server);
+    std::string body;
+    EXPECT_FALSE(client.HttpGet("Interface/productList.aspx", "sn=1", body));
+    EXPECT_TRUE(client.GetAllProducts(L"SN01", L"EN", 1).empty());
+    EXPECT_TRUE(client.HttpGet("page", "q=1", body));
+    EXPECT_EQ(body, "next");
+}
+
 TEST_F(WebClientTest, NoServerGivesEmptyResults)
 {
     WebServerHost().Port = 1;  // nothing listens there
@@ -181,6 +201,38 @@ TEST_F(WebClientTest, DownloadWritesTheFileOnlyForAWholeReply)
     const auto missing = m_site / "missing.out";
     EXPECT_FALSE(client.DownloadToFile(base + L"missing.bin", missing.wstring()));
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// A server that sends part of a body and then nothing: the download gives up after its silence
+// limit, or at once when its stop is set, and leaves no file behind (the internet library's own
+// time-outs do not end such a read everywhere).
+TEST(DownloadUrlToFileTest, ASilentServerOrAStopBreaksTheDownloadOff)
+{
+    struct CASE {
+        DWORD silenceMs;
+        DWORD stopAfterMs;  // INFINITE: never stopped
+    };
+    for (const CASE c : {CASE{300, INFINITE}, CASE{INFINITE, 300}}) {
+        CTempFolder site;
+        CLoopbackWebServer server{site.Path()};
+        site.Write("pkg.bin.stall", std::string(4096, 'x'));
+        const CInternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+        const CScopedHandle stop(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        std::thread stopper;
+        if (c.stopAfterMs != INFINITE)
+            stopper = std::thread([&] {
+                Sleep(c.stopAfterMs);
+                SetEvent(stop.Get());
+            });
+        const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(server.Port()) + L"/pkg.bin";
+        const auto target = site / "pkg.out";
+        const bool done = DownloadUrlToFile(session.Get(), url, target.wstring(), stop.Get(), c.silenceMs, nullptr);
+        if (stopper.joinable())
+            stopper.join();
+        EXPECT_FALSE(done) << c.silenceMs;
+        EXPECT_FALSE(std::filesystem::exists(target));
+        EXPECT_FALSE(std::filesystem::exists(site / "pkg.out.part"));
+    }
 }
 
 }  // namespace
