@@ -178,8 +178,44 @@ std::string TagName(const std::string& tag)
     return LowerAscii(tag.substr(0, end));
 }
 
+void AppendUtf8(std::string& out, unsigned long code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// "#176" or "#xB0": the character's code; 0 when it is no character a page may hold.
+unsigned long NumericEntityCode(const std::string& entity)
+{
+    const bool hex = entity.size() > 2 && (entity[1] == 'x' || entity[1] == 'X');
+    const std::string digits = entity.substr(hex ? 2 : 1);
+    if (entity.size() < 2 || entity[0] != '#' || digits.empty() ||
+        digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") != std::string::npos)
+        return 0;
+    const unsigned long code = std::stoul(digits, nullptr, hex ? 16 : 10);  // at most 7 digits here
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return code > 0x10FFFF || surrogate ? 0 : code;
+}
+
 void AppendEntity(std::string& out, const std::string& entity)
 {
+    if (const unsigned long code = NumericEntityCode(entity)) {
+        AppendUtf8(out, code);
+        return;
+    }
     static const std::array<std::pair<const char*, const char*>, 6> known = {
         {{"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"nbsp", " "}, {"apos", "'"}}};
     for (const auto& [name, text] : known)

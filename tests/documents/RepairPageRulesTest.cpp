@@ -156,6 +156,8 @@ TEST(RepairPageRules, PageTextOfArchives)
          "Content-Type: text/html\nContent-Transfer-Encoding: base64\n\nPGI+SGk8L2I+PGJyPnRoZXJl\n--B--\n",
          L"Hi\nthere"},
         {"plain html", "<html><body>Only <i>this</i></body></html>", L"Only this"},
+        {"numeric entities", "<body><p>2.5 k&#8486; at 20 &#176;C, &#x3A9; &#X41;</p></body>", L"2.5 k\x2126 at 20 \xB0""C, \x3A9 A"},
+        {"not characters", "<body>&#0; &#xD800; &#1114112; &#x; &#12a;</body>", L"&#0; &#xD800; &#1114112; &#x; &#12a;"},
         {"no html part", "Content-Type: image/png\r\n\r\n\x89PNG", L""},
         {"truncated", "Content-Type: text/html\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n<p>cut =C", L"cut =C"},
         {"broken utf-8", "<body>a\xC3</body>", L"a\xFFFD"},

@@ -1,0 +1,140 @@
+// The repair-information pages and the product data of the generated demo installation, in the
+// program's own frame: the pages written for the demo diagnosis's engine are found for the menu path
+// the demo diagnosis builds (English and German) and their link is followed; the product data
+// browser lists the snapshots taken on the way. No screen of the program opens either of them, so
+// the test opens them as the frame's views and dialogs are opened in the other window tests.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../frame/FrameFixture.h"
+#include "BmpBtn.h"
+#include "ProductdataDlg.h"
+#include "ProgramRun.h"
+#include "RepairInfoView.h"
+#include "RepairPageBrowser.h"
+#include "Snapshot.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kMaker = "BRANNOC";
+
+// The demo diagnosis's menus as it sends them, and what the pages of its engine codes say.
+struct LANGUAGE_CASE {
+    const wchar_t* language;
+    std::vector<std::wstring> systems;    // the top menu; the engine is its second item
+    std::vector<std::wstring> functions;  // the engine's menu; reading the codes is its first item
+    const wchar_t* mainPageSays;
+    const wchar_t* linkedPage;
+    const wchar_t* linkedPageSays;
+    const wchar_t* snapshot;
+};
+
+const LANGUAGE_CASE kLanguages[] = {
+    {L"EN",
+     {L"Short test of all systems", L"Engine", L"Automatic transmission", L"Anti-lock brakes", L"Airbag",
+      L"Body control"},
+     {L"Read trouble codes", L"Clear trouble codes", L"Live data", L"Actuator tests", L"Special functions",
+      L"Component status", L"Version information"},
+     L"P0115: check the coolant temperature sensor.", L"Coolant temperature sensor",
+     L"2.5 k\x2126 at 20 \xB0" L"C", L"demo-repair-page-en.png"},
+    {L"DE",
+     {L"Kurztest aller Systeme", L"Motor", L"Automatikgetriebe", L"Antiblockiersystem", L"Airbag",
+      L"Karosseriesteuerung"},
+     {L"Fehlerspeicher lesen", L"Fehlerspeicher l\xF6schen", L"Istwerte", L"Stellgliedtests", L"Sonderfunktionen",
+      L"Bauteilzustand", L"Versionsinformation"},
+     L"P0115: K\xFChlmitteltemperatursensor pr\xFC" L"fen.", L"Kuehlmitteltemperatursensor",
+     L"2,5 k\x2126 bei 20 \xB0" L"C", L"demo-repair-page-de.png"},
+};
+
+class DemoPagesTest : public MainFrameTest {
+protected:
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        const fs::path demo = BuildProgramFolder().parent_path().parent_path() / "demo-test";
+        ASSERT_TRUE(fs::exists(demo / "Scan" / "EUROPE" / kMaker / "repair_info")) << "demo/generate runs first";
+        maker = programFolder.Path() / "Scan" / "EUROPE" / kMaker;
+        fs::create_directories(maker.parent_path());
+        fs::copy(demo / "Scan" / "EUROPE" / kMaker, maker, fs::copy_options::recursive);
+        ResSetMakerDir(maker.wstring() + L"\\");
+        frame->SwitchView(CRepairInfoView::kViewId, 1);
+        view = static_cast<CRepairInfoView*>(frame->View(CRepairInfoView::kViewId));
+    }
+    void TearDown() override
+    {
+        view->ClearNodes();
+        MainFrameTest::TearDown();
+    }
+
+    std::wstring Shown() const
+    {
+        HWND window = view->Browser() ? view->Browser()->Window() : nullptr;
+        if (!window)
+            return L"";
+        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+        return text;
+    }
+
+    fs::path maker;
+    CRepairInfoView* view = nullptr;
+};
+
+TEST_F(DemoPagesTest, TheEngineCodesPageOfTheDemoMenuPathOpensAndLinksOn)
+{
+    std::vector<std::wstring> snapshots;
+    for (const LANGUAGE_CASE& c : kLanguages) {
+        ResSetLanguageCode(c.language);
+        view->ClearNodes();
+        view->OnMenuShown(c.systems);
+        view->OnMenuItemChosen(c.systems, 1);
+        view->OnMenuShown(c.functions);
+        view->OnMenuItemChosen(c.functions, 0);
+        frame->SwitchView(286, 1);  // each visit starts with no history
+        frame->SwitchView(CRepairInfoView::kViewId, 1);
+        ASSERT_TRUE(view->OpenMainPage(c.functions[0])) << c.language;
+        EXPECT_NE(Shown().find(c.mainPageSays), std::wstring::npos) << c.language;
+        KeepSnapshot(c.snapshot);
+
+        const std::wstring mainPage = view->History().Pages().at(0);
+        view->Browser()->Navigate(mainPage.substr(0, mainPage.rfind(L'\\') + 1) + c.linkedPage + L".mht");
+        EXPECT_NE(Shown().find(c.linkedPageSays), std::wstring::npos) << c.language;
+        EXPECT_EQ(view->History().Index(), 1) << c.language;
+        const CBmpBtn* back = frame->ButtonBar().GetButton(CRepairInfoView::kHistoryBack);
+        EXPECT_TRUE(back && back->IsEnabled());
+        snapshots.push_back(SaveFrameSnapshot(frame->Handle()));
+        EXPECT_FALSE(snapshots.back().empty());
+    }
+
+    // The snapshots the technician took are what the product data browser lists.
+    CProductdataDlg browser(frame->Handle());
+    browser.SetSize(640, 480);
+    ASSERT_TRUE(browser.CreateModeless());
+    std::vector<std::wstring> listed, taken;
+    for (const DocumentEntry& entry : browser.Entries()[1])
+        listed.push_back(entry.strFileName);
+    for (const auto& file : fs::directory_iterator(programFolder.Path() / "Snapshot"))
+        taken.push_back(file.path().filename().wstring());
+    std::sort(listed.begin(), listed.end());
+    std::sort(taken.begin(), taken.end());
+    EXPECT_EQ(listed, taken);
+    for (const std::wstring& file : snapshots)
+        EXPECT_NE(std::find(listed.begin(), listed.end(), fs::path(file).filename().wstring()), listed.end());
+    browser.ShowKind(L"Snapshot");
+    SetWindowPos(browser.Handle(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(browser.Handle(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
+    const std::wstring picture = SaveFrameSnapshot(browser.Handle());  // the dialog's own window
+    ASSERT_FALSE(picture.empty());
+    fs::copy_file(picture, BuildProgramFolder().parent_path().parent_path() / "screenshots" / "demo-product-data.png",
+                  fs::copy_options::overwrite_existing);
+}
+
+}  // namespace
