@@ -22,6 +22,11 @@ STDMETHODIMP CBindCBHttpCallback::OnProgress(ULONG progress, ULONG progressMax, 
     const auto percent = update_rules::ProgressPercent(progress, progressMax);
     if (!percent)
         return S_FALSE;
+    // A package of tens of megabytes comes in thousands of pieces, and each report is a send to the
+    // user-interface thread: the same percent again would show nothing new.
+    if (percent == m_lastPercent)
+        return S_OK;
+    m_lastPercent = percent;
     // The receiver reads the block only while the send runs, so it is freed right after.
     const auto block = std::make_unique<update_blocks::ProgressBlock>(update_blocks::PackProgress(m_jobId, *percent));
     SendMessageW(m_progressWindow, update_messages::kDownloadMessage, update_messages::kProgress,

@@ -4,9 +4,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 
-// Reports a download's progress to the progress window as message 100, code 201, and holds the
-// download while the batch is paused. One object serves one job; it lives on the download thread's
+// Reports a download's progress to the progress window as message 100, code 201, each percent
+// once, and holds the download while the batch is paused. One object serves one job; it lives on the download thread's
 // stack, so it counts no references.
 class CBindCBHttpCallback : public IBindStatusCallback {
 public:
@@ -31,4 +32,5 @@ private:
     // Once the batch is being stopped no report goes out, so the stopping thread never waits on one.
     HANDLE m_stopEvent;
     HANDLE m_runEvent;
+    std::optional<uint32_t> m_lastPercent;  // the last one reported
 };

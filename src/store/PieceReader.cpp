@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <vector>
 
 #include "InternetHandle.h"
@@ -9,7 +10,9 @@
 
 namespace {
 
-constexpr DWORD kPieceBytes = 64 * 1024;
+constexpr DWORD kReadBytes = 64 * 1024;
+// The reader runs ahead of its owner by at most this much: a paused download holds here.
+constexpr size_t kMaxAhead = 1024 * 1024;
 constexpr DWORD kGetFlags = INTERNET_FLAG_RELOAD;
 
 DWORD QueryNumber(HINTERNET request, DWORD query)
@@ -35,24 +38,38 @@ HINTERNET SendGet(HINTERNET connection, const std::string& object)
     return request;
 }
 
+// Reads what has arrived, waiting for the first byte or the end: a slow server still shows
+// progress piece by piece. False when the read breaks off.
+bool ReadArrived(HINTERNET request, char* buffer, DWORD* got)
+{
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request, &available, 0, 0))
+        return false;
+    const DWORD wanted = std::min(std::max<DWORD>(available, 1), kReadBytes);
+    return InternetReadFile(request, buffer, wanted, got) != FALSE;
+}
+
 }  // namespace
 
-// Written by the reader before it sets `Ready` and read by the owner after that wait, so the
-// events order every access. The owner sets `Taken` when it is done with a piece or lets go.
+// The reader appends what it reads to `Arrived` and the owner takes it all at once, so a fast
+// server's many small reads reach the owner in few large pieces (each piece costs the owner a
+// wake-up, a write and its checks). Everything below `Lock` is shared; the events only wake.
 struct CPieceReader::Shared {
     HINTERNET Session = nullptr;
     std::wstring Url;  // or else the server and object below
     std::wstring Host;
     unsigned short Port = 0;
     std::string Object;
-    CScopedHandle Ready{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
-    CScopedHandle Taken{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    CScopedHandle Ready{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // something new came
+    CScopedHandle Room{CreateEventW(nullptr, FALSE, FALSE, nullptr)};   // the owner took, or let go
     std::atomic<bool> LetGo{false};
-    PIECE Kind = PIECE::Failed;
+
+    std::mutex Lock;
+    bool HeadersCame = false;
     DWORD Status = 0;
     DWORD Length = 0;
-    std::vector<char> Piece = std::vector<char>(kPieceBytes);
-    DWORD Count = 0;
+    std::vector<char> Arrived;
+    PIECE Ending = PIECE::Headers;  // End or Failed once the reader has finished
 };
 
 CPieceReader::CPieceReader(HINTERNET session, const std::wstring& url) : m_shared(std::make_shared<Shared>())
@@ -72,23 +89,23 @@ CPieceReader::CPieceReader(HINTERNET session, const std::wstring& host, unsigned
     Start();
 }
 
+CPieceReader::~CPieceReader()
+{
+    LetGo();
+}
+
 void CPieceReader::Start()
 {
     // The thread holds the shared state too, so it may outlive this reader.
     auto holder = std::make_unique<std::shared_ptr<Shared>>(m_shared);
     m_gone = true;
-    if (!m_shared->Ready || !m_shared->Taken)
+    if (!m_shared->Ready || !m_shared->Room)
         return;
     const CScopedHandle thread(CreateThread(nullptr, 0, ReadPieces, holder.get(), 0, nullptr));
     if (!thread)
         return;
     holder.release();
     m_gone = false;
-}
-
-CPieceReader::~CPieceReader()
-{
-    LetGo();
 }
 
 DWORD WINAPI CPieceReader::ReadPieces(LPVOID parameter)
@@ -102,56 +119,91 @@ DWORD WINAPI CPieceReader::ReadPieces(LPVOID parameter)
     const CInternetHandle request(shared.Url.empty() ? SendGet(connection.Get(), shared.Object)
                                                      : InternetOpenUrlW(shared.Session, shared.Url.c_str(), nullptr,
                                                                         0, kGetFlags | INTERNET_FLAG_NO_CACHE_WRITE, 1));
-    if (request) {
-        shared.Status = QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE);
-        shared.Length = QueryNumber(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
-    }
-    if (!Hand(shared, request ? PIECE::Headers : PIECE::Failed) || !request)
-        return 0;
-    for (;;) {
-        // Only what has arrived is read, so a slow server still shows progress piece by piece.
-        DWORD available = 0;
-        DWORD got = 0;
-        bool read = InternetQueryDataAvailable(request.Get(), &available, 0, 0) != FALSE;
-        if (read) {
-            const DWORD wanted = std::min(std::max<DWORD>(available, 1), kPieceBytes);
-            read = InternetReadFile(request.Get(), shared.Piece.data(), wanted, &got) != FALSE;
+    {
+        const std::lock_guard<std::mutex> hold(shared.Lock);
+        shared.HeadersCame = static_cast<bool>(request);
+        if (request) {
+            shared.Status = QueryNumber(request.Get(), HTTP_QUERY_STATUS_CODE);
+            shared.Length = QueryNumber(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
+        } else {
+            shared.Ending = PIECE::Failed;
         }
-        const PIECE kind = !read ? PIECE::Failed : got == 0 ? PIECE::End : PIECE::Data;
-        if (!Hand(shared, kind, got) || kind != PIECE::Data)
-            return 0;
     }
+    SetEvent(shared.Ready.Get());
+    std::vector<char> buffer(kReadBytes);
+    while (request && !shared.LetGo) {
+        DWORD got = 0;
+        const bool read = ReadArrived(request.Get(), buffer.data(), &got);
+        if (!Hand(shared, !read ? PIECE::Failed : got == 0 ? PIECE::End : PIECE::Data, buffer.data(), got))
+            break;
+    }
+    return 0;
 }
 
-bool CPieceReader::Hand(Shared& shared, PIECE kind, DWORD count)
+bool CPieceReader::Hand(Shared& shared, PIECE kind, const char* bytes, DWORD count)
 {
-    if (shared.LetGo)
-        return false;
-    shared.Kind = kind;
-    shared.Count = count;
-    SetEvent(shared.Ready.Get());
-    WaitForSingleObject(shared.Taken.Get(), INFINITE);
-    return !shared.LetGo;
+    bool wake = true;
+    bool full = false;
+    {
+        const std::lock_guard<std::mutex> hold(shared.Lock);
+        if (kind == PIECE::Data) {
+            // The owner is woken when there was nothing before; otherwise a wake-up is pending.
+            wake = shared.Arrived.empty();
+            shared.Arrived.insert(shared.Arrived.end(), bytes, bytes + count);
+            full = shared.Arrived.size() >= kMaxAhead;
+        } else {
+            shared.Ending = kind;
+        }
+    }
+    if (wake)
+        SetEvent(shared.Ready.Get());
+    if (full)
+        WaitForSingleObject(shared.Room.Get(), INFINITE);
+    return kind == PIECE::Data && !shared.LetGo;
 }
 
 CPieceReader::PIECE CPieceReader::Next(HANDLE stopEvent, DWORD silenceMs)
 {
     if (m_gone)
         return PIECE::Failed;
-    if (m_holding) {
-        m_holding = false;
-        SetEvent(m_shared->Taken.Get());
-    }
     const HANDLE handles[] = {m_shared->Ready.Get(), stopEvent};
     const DWORD count = stopEvent ? 2 : 1;
-    if (WaitForMultipleObjects(count, handles, FALSE, silenceMs) != WAIT_OBJECT_0) {
-        LetGo();
-        return PIECE::Failed;
+    for (;;) {
+        if (const auto taken = Take())
+            return *taken;
+        if (WaitForMultipleObjects(count, handles, FALSE, silenceMs) != WAIT_OBJECT_0) {
+            LetGo();
+            return PIECE::Failed;
+        }
     }
-    m_holding = true;
-    if (m_shared->Kind != PIECE::Headers && m_shared->Kind != PIECE::Data)
+}
+
+// What has come since the last call, if anything: first the headers, then all bytes read so far,
+// then how the reading ended.
+std::optional<CPieceReader::PIECE> CPieceReader::Take()
+{
+    Shared& shared = *m_shared;
+    bool hadNoRoom = false;
+    std::optional<PIECE> taken;
+    {
+        const std::lock_guard<std::mutex> hold(shared.Lock);
+        if (!m_headersTaken && (shared.HeadersCame || shared.Ending != PIECE::Headers)) {
+            m_headersTaken = true;
+            taken = shared.HeadersCame ? PIECE::Headers : PIECE::Failed;
+        } else if (!shared.Arrived.empty()) {
+            hadNoRoom = shared.Arrived.size() >= kMaxAhead;
+            m_piece.swap(shared.Arrived);
+            shared.Arrived.clear();
+            taken = PIECE::Data;
+        } else if (shared.Ending != PIECE::Headers) {
+            taken = shared.Ending;
+        }
+    }
+    if (hadNoRoom)
+        SetEvent(shared.Room.Get());
+    if (taken && *taken != PIECE::Headers && *taken != PIECE::Data)
         LetGo();
-    return m_shared->Kind;
+    return taken;
 }
 
 DWORD CPieceReader::Status() const
@@ -166,12 +218,12 @@ DWORD CPieceReader::Length() const
 
 const char* CPieceReader::Bytes() const
 {
-    return m_shared->Piece.data();
+    return m_piece.data();
 }
 
 DWORD CPieceReader::Count() const
 {
-    return m_holding && !m_gone && m_shared->Kind == PIECE::Data ? m_shared->Count : 0;
+    return static_cast<DWORD>(m_piece.size());
 }
 
 void CPieceReader::LetGo()
@@ -180,5 +232,5 @@ void CPieceReader::LetGo()
         return;
     m_gone = true;
     m_shared->LetGo = true;
-    SetEvent(m_shared->Taken.Get());
+    SetEvent(m_shared->Room.Get());
 }

@@ -3,9 +3,11 @@
 #include <wininet.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
-// Reads one URL's response on a thread of its own and hands it over a piece at a time.
+// Reads one URL's response on a thread of its own and hands over what has arrived, a piece at a time.
 // Some internet libraries never time out a read from a server that has gone silent, whatever the
 // session's time-outs say, and closing the request does not break such a read either. The owner
 // therefore waits for every piece with its own stop event and silence limit; a reader stuck in a
@@ -36,10 +38,12 @@ private:
     struct Shared;
     void Start();
     static DWORD WINAPI ReadPieces(LPVOID parameter);
-    static bool Hand(Shared& shared, PIECE kind, DWORD count = 0);
+    static bool Hand(Shared& shared, PIECE kind, const char* bytes, DWORD count);
+    std::optional<PIECE> Take();
     void LetGo();
 
     std::shared_ptr<Shared> m_shared;
-    bool m_holding = false;  // a handed piece waits to be released
+    std::vector<char> m_piece;  // the bytes handed last
+    bool m_headersTaken = false;
     bool m_gone = false;
 };

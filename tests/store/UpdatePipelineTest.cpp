@@ -231,6 +231,7 @@ TEST_F(UpdatePipelineTest, BatchOfTwoIsDownloadedAndUnpackedOneAfterTheOther)
     for (const int32_t job : {5, 6}) {
         const auto& percents = m_receiver.Percents().at(job);
         EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << job;
+        EXPECT_EQ(std::adjacent_find(percents.begin(), percents.end()), percents.end()) << "each percent once";
         EXPECT_EQ(percents.back(), 100u) << job;
     }
     const UpdateThreadIds ids = RunningUpdateThreads();
