@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../documents/RepairPageShown.h"
 #include "../frame/FrameFixture.h"
 #include "BmpBtn.h"
 #include "ProductdataDlg.h"
@@ -74,15 +75,7 @@ protected:
         MainFrameTest::TearDown();
     }
 
-    std::wstring Shown() const
-    {
-        HWND window = view->Browser() ? view->Browser()->Window() : nullptr;
-        if (!window)
-            return L"";
-        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    std::wstring Shown() const { return RepairPageShown(*view); }
 
     fs::path maker;
     CRepairInfoView* view = nullptr;

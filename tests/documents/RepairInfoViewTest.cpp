@@ -11,6 +11,7 @@
 #include "MultSelectView.h"
 #include "ProgramRun.h"
 #include "RepairInfoView.h"
+#include "RepairPageShown.h"
 #include "RepairPageRules.h"
 #include "Snapshot.h"
 
@@ -58,15 +59,7 @@ protected:
         view->OnMenuItemChosen(kTop, 0);
         view->OnMenuItemChosen(kEngine, 1);
     }
-    std::wstring Shown() const
-    {
-        HWND window = view->Browser() ? view->Browser()->Window() : nullptr;
-        if (!window)
-            return L"";
-        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    std::wstring Shown() const { return RepairPageShown(*view); }
     bool KeyEnabled(int id) const
     {
         CBmpBtn* button = frame->ButtonBar().GetButton(id);
