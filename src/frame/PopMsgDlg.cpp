@@ -31,6 +31,13 @@ PopMsgDlg::PopMsgDlg(HWND parent)
 {
 }
 
+int PopMsgDlg::Show(const std::wstring& text, HWND parent)
+{
+    PopMsgDlg box(parent);
+    box.SetMessage(text);
+    return static_cast<int>(box.DoModal());
+}
+
 bool PopMsgDlg::OnInitDialog()
 {
     // Sized to the skin and centred on the screen, not on the parent.

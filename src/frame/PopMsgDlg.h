@@ -14,6 +14,8 @@ public:
     explicit PopMsgDlg(HWND parent);
 
     void SetMessage(const std::wstring& text) { m_message = text; }
+    // Shows `text` in a box of its own and waits for the answer: IDOK for Yes, IDCANCEL for No.
+    static int Show(const std::wstring& text, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;

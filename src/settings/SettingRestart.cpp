@@ -7,26 +7,15 @@
 #include "PopMsgDlg.h"
 #include "ProgramRestart.h"
 
-namespace {
-
-void Tell(const std::wstring& text)
-{
-    PopMsgDlg box(nullptr);
-    box.SetMessage(text);
-    box.DoModal();
-}
-
-}  // namespace
-
 bool SaveSettingAndRestart(const std::function<bool()>& save)
 {
     if (!save()) {
-        Tell(L"The setting could not be saved in \"Config.xml\", so the program does not restart.\r\n"
+        PopMsgDlg::Show(L"The setting could not be saved in \"Config.xml\", so the program does not restart.\r\n"
              L"Check that the program folder can be written.");
         return false;
     }
     if (!RestartProgram()) {
-        Tell(L"The program could not be started again (error " + std::to_wstring(GetLastError()) +
+        PopMsgDlg::Show(L"The program could not be started again (error " + std::to_wstring(GetLastError()) +
              L").\r\nThe new setting is saved and takes effect when you start the program again.");
         return false;
     }

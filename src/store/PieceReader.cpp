@@ -24,6 +24,16 @@ DWORD QueryNumber(HINTERNET request, DWORD query)
     return value;
 }
 
+HINTERNET Connect(HINTERNET session, const std::wstring& host, unsigned short port)
+{
+    return InternetConnectW(session, host.c_str(), port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 1);
+}
+
+HINTERNET OpenUrl(HINTERNET session, const std::wstring& url)
+{
+    return InternetOpenUrlW(session, url.c_str(), nullptr, 0, kGetFlags | INTERNET_FLAG_NO_CACHE_WRITE, 1);
+}
+
 // A sent GET of `object`; null when it could not be sent.
 HINTERNET SendGet(HINTERNET connection, const std::string& object)
 {
@@ -112,13 +122,10 @@ DWORD WINAPI CPieceReader::ReadPieces(LPVOID parameter)
 {
     const std::unique_ptr<std::shared_ptr<Shared>> holder(static_cast<std::shared_ptr<Shared>*>(parameter));
     Shared& shared = **holder;
-    const CInternetHandle connection(shared.Url.empty() ? InternetConnectW(shared.Session, shared.Host.c_str(),
-                                                                           shared.Port, nullptr, nullptr,
-                                                                           INTERNET_SERVICE_HTTP, 0, 1)
-                                                        : nullptr);
-    const CInternetHandle request(shared.Url.empty() ? SendGet(connection.Get(), shared.Object)
-                                                     : InternetOpenUrlW(shared.Session, shared.Url.c_str(), nullptr,
-                                                                        0, kGetFlags | INTERNET_FLAG_NO_CACHE_WRITE, 1));
+    const bool byUrl = !shared.Url.empty();
+    const CInternetHandle connection(byUrl ? nullptr : Connect(shared.Session, shared.Host, shared.Port));
+    const CInternetHandle request(byUrl ? OpenUrl(shared.Session, shared.Url)
+                                        : SendGet(connection.Get(), shared.Object));
     {
         const std::lock_guard<std::mutex> hold(shared.Lock);
         shared.HeadersCame = static_cast<bool>(request);

@@ -61,6 +61,16 @@ bool CSoftwareBtn::CreateGrid(HWND parent, int controlId, const RECT& rect)
     return button && Subclass(button);
 }
 
+bool CSoftwareBtn::CreateTileGrid(HWND parent, int controlId, const RECT& rect, int tileWidth, int tileHeight)
+{
+    if (!CreateGrid(parent, controlId, rect))
+        return false;
+    CalcLayout(tileWidth, tileHeight);
+    SetFocus(Handle());
+    LoadBitmaps();
+    return true;
+}
+
 _DiagSoftware_Info_& CSoftwareBtn::Item(size_t i)
 {
     if (i >= m_items.size())

@@ -48,6 +48,9 @@ public:
     ~CSoftwareBtn() override;
 
     bool CreateGrid(HWND parent, int controlId, const RECT& rect);
+    // The grid as the software pages use it: laid out in tiles of the size given, holding the focus,
+    // its tile pictures loaded. False when the window could not be made.
+    bool CreateTileGrid(HWND parent, int controlId, const RECT& rect, int tileWidth, int tileHeight);
 
     void AddItem(size_t position, const std::wstring& name, const std::wstring& text, HBITMAP icon);
     void RemoveItem(size_t position);

@@ -34,13 +34,6 @@ std::vector<int> TileIdsOf(const CSoftwareBtn& grid)
     return ids;
 }
 
-void Tell(const std::wstring& text)
-{
-    PopMsgDlg box(nullptr);
-    box.SetMessage(text);
-    box.DoModal();
-}
-
 }  // namespace
 
 CSoftwareManagementView::~CSoftwareManagementView() = default;
@@ -97,11 +90,7 @@ void CSoftwareManagementView::CreateGrids()
     const RECT client = ClientRect();
     for (auto& grid : m_grids) {
         grid = std::make_unique<CSoftwareBtn>();
-        if (!grid->CreateGrid(Handle(), kGridId, client))
-            continue;
-        grid->CalcLayout(kTileWidth, kTileHeight);
-        SetFocus(grid->Handle());
-        grid->LoadBitmaps();
+        grid->CreateTileGrid(Handle(), kGridId, client, kTileWidth, kTileHeight);
     }
 }
 
@@ -252,7 +241,7 @@ void CSoftwareManagementView::OnDelete()
     if (!grid)
         return;
     if (m_selection.Empty()) {
-        Tell(ResGetStringOr(0x20000104, L"Please choose the software to delete."));
+        PopMsgDlg::Show(ResGetStringOr(0x20000104, L"Please choose the software to delete."));
         UnlatchSelectAll();
         return;
     }
@@ -284,7 +273,7 @@ void CSoftwareManagementView::AfterDeletion(CSoftwareBtn& grid, bool allDeleted)
     SetSoftwareListsChanged(true);
     RefreshPage();
     if (!allDeleted) {
-        Tell(L"The software could not be deleted completely: some of its files are in use or read-only.");
+        PopMsgDlg::Show(L"The software could not be deleted completely: some of its files are in use or read-only.");
         ReloadSoftwareLists();
         FillGrids();
         m_refreshRequested = false;

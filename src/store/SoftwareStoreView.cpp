@@ -76,20 +76,6 @@ std::wstring StoreName(int page, const std::wstring& code)
     return name;
 }
 
-void Tell(const std::wstring& text)
-{
-    PopMsgDlg box(nullptr);
-    box.SetMessage(text);
-    box.DoModal();
-}
-
-bool Ask(const std::wstring& text)
-{
-    PopMsgDlg box(nullptr);
-    box.SetMessage(text);
-    return box.DoModal() == IDOK;
-}
-
 CBmpBtn* BottomButton(int id)
 {
     CMainFrame* frame = CMainFrame::Instance();
@@ -203,11 +189,7 @@ void CSoftwareStoreView::CreateGrids()
     const RECT client = ClientRect();
     for (auto& grid : m_grids) {
         grid = std::make_unique<CSoftwareBtn>();
-        if (!grid->CreateGrid(Handle(), kGridId, client))
-            continue;
-        grid->CalcLayout(kTileWidth, kTileHeight);
-        SetFocus(grid->Handle());
-        grid->LoadBitmaps();
+        grid->CreateTileGrid(Handle(), kGridId, client, kTileWidth, kTileHeight);
     }
 }
 
@@ -465,7 +447,7 @@ void CSoftwareStoreView::DownloadSelected()
         return;
     m_batchPage = m_shownPage;
     if (m_selection.empty()) {
-        Tell(Text(0x20000047, L"Please choose the software to download."));
+        PopMsgDlg::Show(Text(0x20000047, L"Please choose the software to download."));
         UnlatchSelectAll();
         return;
     }
@@ -588,7 +570,9 @@ bool CSoftwareStoreView::ConfirmLeave()
 {
     if (!m_batchExists || m_paused)
         return true;
-    if (!Ask(Text(0x20000071, L"Software is being downloaded. Pause the download and leave the store?")))
+    const std::wstring question =
+        Text(0x20000071, L"Software is being downloaded. Pause the download and leave the store?");
+    if (PopMsgDlg::Show(question) != IDOK)
         return false;
     OnPause();
     m_pausedByLeaving = true;

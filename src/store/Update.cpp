@@ -21,13 +21,6 @@ std::wstring UpdaterPath()
     return self.substr(0, self.find_last_of(L'\\')) + L"\\Update\\Update.exe";
 }
 
-void Tell(const std::wstring& text)
-{
-    PopMsgDlg box(nullptr);
-    box.SetMessage(text);
-    box.DoModal();
-}
-
 std::wstring CannotStartText()
 {
     const std::wstring text = ResGetString(kCannotStartText);
@@ -77,7 +70,7 @@ void CUpdate::StartUpdater()
 {
     const std::wstring program = UpdaterPath();
     if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        Tell(CannotStartText());
+        PopMsgDlg::Show(CannotStartText());
         return;
     }
     STARTUPINFOW startup = {};
@@ -86,7 +79,7 @@ void CUpdate::StartUpdater()
     if (!CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         wchar_t code[48] = {};
         std::swprintf(code, std::size(code), L"\r\nErrorCode=%d", static_cast<int>(GetLastError()));
-        Tell(CannotStartText() + code);
+        PopMsgDlg::Show(CannotStartText() + code);
         return;
     }
     // The updater runs on its own; nothing here waits for it.
