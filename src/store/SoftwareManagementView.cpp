@@ -7,6 +7,7 @@
 #include "SoftwareFolderRemoval.h"
 #include "SoftwareLists.h"
 #include "StoreBars.h"
+#include "StoreListRules.h"
 #include "StringResources.h"
 
 namespace {
@@ -18,12 +19,6 @@ constexpr int kTileHeight = 112;
 VehicleList& ListOf(int list)
 {
     return list == 0 ? g_VehicleList : g_FamilyList;
-}
-
-// A tile has room for one line of the description: its first, the version line.
-std::wstring FirstLine(const std::wstring& text)
-{
-    return text.substr(0, text.find_first_of(L"\r\n"));
 }
 
 std::vector<int> TileIdsOf(const CSoftwareBtn& grid)
@@ -105,7 +100,7 @@ void CSoftwareManagementView::FillGrids()
             const VEHICLE_LIST_ITEM& entry = *entries[i];
             const DISPLAY_NAME_ITEM* names = entry.arrNames.empty() ? nullptr : &entry.arrNames.front();
             const std::wstring name = DisplayNameOf(entry);
-            grid.AddItem(i, name.empty() ? entry.strFolder : name, names ? FirstLine(names->strText) : L"",
+            grid.AddItem(i, name.empty() ? entry.strFolder : name, names ? store_list::VersionLineOf(names->strText) : L"",
                          names ? names->hLogo : nullptr);
         }
     }
@@ -164,18 +159,9 @@ void CSoftwareManagementView::OnPageDown()
     RefreshPage();
 }
 
-bool CSoftwareManagementView::SelectAllLatched() const
-{
-    CMainFrame* frame = CMainFrame::Instance();
-    const CBmpBtn* key = frame ? frame->BottomBar().GetButton(kSelectAllKey) : nullptr;
-    return key && key->GetChecked();
-}
-
 void CSoftwareManagementView::UnlatchSelectAll()
 {
-    CMainFrame* frame = CMainFrame::Instance();
-    if (CBmpBtn* key = frame ? frame->BottomBar().GetButton(kSelectAllKey) : nullptr; key && key->GetChecked())
-        key->SetChecked(false);
+    UnlatchBottomKey(kSelectAllKey);
 }
 
 void CSoftwareManagementView::OnToggleSelectAll()

@@ -45,7 +45,6 @@ private:
     bool RemoveTile(CSoftwareBtn& grid, size_t position);
     void AfterDeletion(CSoftwareBtn& grid, bool allDeleted);
     void UnlatchSelectAll();
-    bool SelectAllLatched() const;
 
     std::array<std::unique_ptr<CSoftwareBtn>, 2> m_grids;
     int m_currentList = -1;

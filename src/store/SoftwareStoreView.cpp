@@ -46,12 +46,6 @@ std::wstring InstalledText()
     return Text(0x20000146, L"Installed");
 }
 
-// A description's first line: the version text ("V1.40").
-std::wstring FirstLine(const std::wstring& text)
-{
-    return text.substr(0, text.find_first_of(L"\r\n"));
-}
-
 const VehicleList& InstalledListOf(int page)
 {
     return page == 0 ? g_VehicleList : g_FamilyList;
@@ -61,7 +55,7 @@ std::vector<store_list::INSTALLED_ITEM> InstalledItemsOf(int page)
 {
     std::vector<store_list::INSTALLED_ITEM> items;
     for (const auto& item : InstalledListOf(page)) {
-        const std::wstring version = item->arrNames.empty() ? L"" : FirstLine(item->arrNames.front().strText);
+        const std::wstring version = item->arrNames.empty() ? L"" : store_list::VersionLineOf(item->arrNames.front().strText);
         items.push_back({DisplayNameOf(*item), version});
     }
     return items;
@@ -391,16 +385,9 @@ void CSoftwareStoreView::UnselectAll()
     m_selection.clear();
 }
 
-bool CSoftwareStoreView::SelectAllLatched() const
-{
-    const CBmpBtn* key = BottomButton(kSelectAllKey);
-    return key && key->GetChecked();
-}
-
 void CSoftwareStoreView::UnlatchSelectAll()
 {
-    if (CBmpBtn* key = BottomButton(kSelectAllKey); key && key->GetChecked())
-        key->SetChecked(false);
+    UnlatchBottomKey(kSelectAllKey);
 }
 
 void CSoftwareStoreView::OnTileSelect(size_t index, bool select)

@@ -73,7 +73,6 @@ private:
     void ResetTiles();
     void UnselectAll();
     void UnlatchSelectAll();
-    bool SelectAllLatched() const;
     void ShowPauseKeys(bool pauseShown, bool resumeShown);
     bool ConfirmLeave();
 

@@ -1,5 +1,6 @@
 #include "StoreBars.h"
 
+#include "BmpBtn.h"
 #include "BottomBar.h"
 #include "FormViewEx.h"
 #include "MainFrame.h"
@@ -33,4 +34,11 @@ void ShowStorePagesOnTopBar(int current)
     top.AddButton(1101, true);
     top.SetCurrentButton(current);
     RedrawWindow(top.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void UnlatchBottomKey(int command)
+{
+    CMainFrame* frame = CMainFrame::Instance();
+    if (CBmpBtn* key = frame ? frame->BottomBar().GetButton(command) : nullptr; key && key->GetChecked())
+        key->SetChecked(false);
 }

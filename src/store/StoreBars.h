@@ -10,3 +10,5 @@ class CFormViewEx;
 void ShowStoreBars(CFormViewEx& view, std::initializer_list<int> commands, std::initializer_list<int> disabled);
 // The top bar with the installed-software (1102) and store (1101) buttons, `current` marked.
 void ShowStorePagesOnTopBar(int current);
+// Releases the bottom bar's key `command` when it is latched.
+void UnlatchBottomKey(int command);

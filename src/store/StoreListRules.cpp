@@ -16,6 +16,11 @@ const INSTALLED_ITEM* FindByName(const std::vector<INSTALLED_ITEM>& installed, c
 
 }  // namespace
 
+std::wstring VersionLineOf(const std::wstring& description)
+{
+    return description.substr(0, description.find_first_of(L"\r\n"));
+}
+
 double VersionNumber(const std::wstring& text)
 {
     const size_t v = text.find(L'V');

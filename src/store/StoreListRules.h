@@ -33,6 +33,10 @@ struct PLANNED_TILE {
     bool operator==(const PLANNED_TILE&) const = default;
 };
 
+// A description's first line, which is its version text ("V1.40"): what a tile has room for and
+// what the store compares.
+std::wstring VersionLineOf(const std::wstring& description);
+
 // The version as a number: the part after the first "V" (the whole text when there is none), read
 // as a decimal number; an unreadable text reads as 0.
 double VersionNumber(const std::wstring& text);

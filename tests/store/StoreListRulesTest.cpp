@@ -48,6 +48,9 @@ TEST(StoreListRulesTest, VersionsCompareAsNumbersAfterTheV)
     for (const Case& c : cases)
         EXPECT_EQ(IsUpdate(c.installed, c.offered), c.update) << c.installed << L" / " << c.offered;
     EXPECT_DOUBLE_EQ(VersionNumber(L"SV4.5"), 4.5);
+    EXPECT_EQ(VersionLineOf(L"V1.40\r\nEngine, brakes"), L"V1.40");
+    EXPECT_EQ(VersionLineOf(L"V2.00\nnew"), L"V2.00");
+    EXPECT_EQ(VersionLineOf(L"V3.10"), L"V3.10");
 }
 
 TEST(StoreListRulesTest, CodesSortWithoutRegardToCaseAndPrefixesFirst)
