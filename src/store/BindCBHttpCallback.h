@@ -7,8 +7,8 @@
 #include <optional>
 
 // Reports a download's progress to the progress window as message 100, code 201, each percent
-// once, and holds the download while the batch is paused. One object serves one job; it lives on the download thread's
-// stack, so it counts no references.
+// once, and holds the download while the batch is paused. One object serves one job; it lives on
+// the download thread's stack, so it counts no references.
 class CBindCBHttpCallback : public IBindStatusCallback {
 public:
     CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent = nullptr, HANDLE runEvent = nullptr);

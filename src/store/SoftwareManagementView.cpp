@@ -100,8 +100,8 @@ void CSoftwareManagementView::FillGrids()
             const VEHICLE_LIST_ITEM& entry = *entries[i];
             const DISPLAY_NAME_ITEM* names = entry.arrNames.empty() ? nullptr : &entry.arrNames.front();
             const std::wstring name = DisplayNameOf(entry);
-            grid.AddItem(i, name.empty() ? entry.strFolder : name, names ? store_list::VersionLineOf(names->strText) : L"",
-                         names ? names->hLogo : nullptr);
+            const std::wstring version = names ? store_list::VersionLineOf(names->strText) : L"";
+            grid.AddItem(i, name.empty() ? entry.strFolder : name, version, names ? names->hLogo : nullptr);
         }
     }
 }

@@ -55,7 +55,8 @@ std::vector<store_list::INSTALLED_ITEM> InstalledItemsOf(int page)
 {
     std::vector<store_list::INSTALLED_ITEM> items;
     for (const auto& item : InstalledListOf(page)) {
-        const std::wstring version = item->arrNames.empty() ? L"" : store_list::VersionLineOf(item->arrNames.front().strText);
+        const std::wstring version =
+            item->arrNames.empty() ? L"" : store_list::VersionLineOf(item->arrNames.front().strText);
         items.push_back({DisplayNameOf(*item), version});
     }
     return items;

@@ -1,6 +1,5 @@
 #include "WebClient.h"
 
-#include "InternetHandle.h"
 #include "InternetDownload.h"
 #include "PieceReader.h"
 #include "TextConversion.h"

@@ -62,7 +62,7 @@ protected:
         MainFrameTest::SetUp();
         const fs::path demo = BuildProgramFolder().parent_path().parent_path() / "demo-test";
         ASSERT_TRUE(fs::exists(demo / "Scan" / "EUROPE" / kMaker / "repair_info")) << "demo/generate runs first";
-        maker = programFolder.Path() / "Scan" / "EUROPE" / kMaker;
+        const fs::path maker = programFolder.Path() / "Scan" / "EUROPE" / kMaker;
         fs::create_directories(maker.parent_path());
         fs::copy(demo / "Scan" / "EUROPE" / kMaker, maker, fs::copy_options::recursive);
         ResSetMakerDir(maker.wstring() + L"\\");
@@ -77,7 +77,6 @@ protected:
 
     std::wstring Shown() const { return RepairPageShown(*view); }
 
-    fs::path maker;
     CRepairInfoView* view = nullptr;
 };
 
@@ -123,11 +122,7 @@ TEST_F(DemoPagesTest, TheEngineCodesPageOfTheDemoMenuPathOpensAndLinksOn)
         EXPECT_NE(std::find(listed.begin(), listed.end(), fs::path(file).filename().wstring()), listed.end());
     browser.ShowKind(L"Snapshot");
     SetWindowPos(browser.Handle(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    RedrawWindow(browser.Handle(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
-    const std::wstring picture = SaveFrameSnapshot(browser.Handle());  // the dialog's own window
-    ASSERT_FALSE(picture.empty());
-    fs::copy_file(picture, BuildProgramFolder().parent_path().parent_path() / "screenshots" / "demo-product-data.png",
-                  fs::copy_options::overwrite_existing);
+    KeepSnapshotOf(browser.Handle(), L"demo-product-data.png");
 }
 
 }  // namespace

@@ -66,11 +66,13 @@ protected:
     bool Visible(CWindow& window) const { return IsWindowVisible(window.Handle()) != FALSE; }
 
     // A picture of the frame for a person to look at, in the build folder's "screenshots".
-    void KeepSnapshot(const std::wstring& name) const
+    void KeepSnapshot(const std::wstring& name) const { KeepSnapshotOf(frame->Handle(), name); }
+    // The same for a window of its own (a dialog over the frame), taken from its client area.
+    void KeepSnapshotOf(HWND window, const std::wstring& name) const
     {
-        UpdateWindow(frame->Handle());
-        RedrawWindow(frame->Handle(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
-        const std::wstring saved = SaveFrameSnapshot(frame->Handle());
+        UpdateWindow(window);
+        RedrawWindow(window, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_INVALIDATE);
+        const std::wstring saved = SaveFrameSnapshot(window);
         ASSERT_FALSE(saved.empty());
         const std::filesystem::path screenshots = BuildProgramFolder().parent_path().parent_path() / "screenshots";
         std::filesystem::create_directories(screenshots);
