@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ProgressLayout.h"
 #include "ScopedWin.h"
 #include "SharedFonts.h"
@@ -51,4 +53,44 @@ bool CTextProgressCtrl::OnPaint()
     CPaintDc paint(Handle());
     DrawBar(paint.Get(), ClientRect(), GetPos());
     return true;
+}
+
+bool CTextProgressCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case PBM_SETPOS:
+        result = MoveTo(static_cast<int>(wParam));
+        return true;
+    case PBM_DELTAPOS:
+        result = MoveTo(Position() + static_cast<int>(wParam));
+        return true;
+    case PBM_GETPOS:
+        result = Position();
+        return true;
+    case PBM_SETRANGE:
+    case PBM_SETRANGE32:
+        result = DefaultProc(message, wParam, lParam);
+        if (m_positionKnown)
+            MoveTo(m_position);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int CTextProgressCtrl::MoveTo(int position)
+{
+    const int before = Position();
+    PBRANGE range = {};
+    DefaultProc(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    m_position = std::clamp(position, std::min(range.iLow, range.iHigh), std::max(range.iLow, range.iHigh));
+    m_positionKnown = true;
+    if (m_position != before)
+        Invalidate(false);
+    return before;
+}
+
+int CTextProgressCtrl::Position()
+{
+    return m_positionKnown ? m_position : static_cast<int>(DefaultProc(PBM_GETPOS, 0, 0));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A flat progress bar over a standard progress control of a dialog template: a grey frame, an
-// orange fill and the percentage in its middle. The position is the control's own (0 to 100).
+// orange fill and the percentage in its middle. The range is the control's (0 to 100); the bar
+// keeps its position itself, because the standard control repaints at once at every new
+// position, where this bar repaints with the rest of the screen.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -18,4 +20,13 @@ public:
 protected:
     bool OnPaint() override;
     bool OnEraseBkgnd(HDC) override { return true; }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    // Moves to `position` kept within the control's range; the position before.
+    int MoveTo(int position);
+    int Position();
+
+    bool m_positionKnown = false;  // until the first move, the control's own position holds
+    int m_position = 0;
 };

@@ -1,5 +1,6 @@
 #include "DiagView.h"
 
+#include "Application.h"
 #include "DiagResultPrinter.h"
 #include "MainFrame.h"
 #include "ProcessValues.h"
@@ -22,6 +23,7 @@ std::wstring MakerLogoPath(const std::wstring& programFolder, const std::wstring
 
 bool ReleaseDiagSemaphore()
 {
+    NoteExchangeTurn();
     if (CMainFrame* frame = CMainFrame::Instance())
         frame->OnExchangeDone(0);
     return ReleaseSemaphore(ExchangeToken(), 1, nullptr) != FALSE;

@@ -493,8 +493,7 @@ LRESULT CMainFrame::OnDiagNotify(WPARAM code, LPARAM value)
 bool CMainFrame::OnTimer(UINT_PTR id)
 {
     if (id == kExchangeTimer) {
-        KillTimer(Handle(), kExchangeTimer);
-        OnExchangeDone(1);
+        OnExchangeTimer();
     } else if (id == kRetryTimer) {
         KillTimer(Handle(), kRetryTimer);
         OnDiagCommand();

@@ -96,6 +96,9 @@ private:
     void EndDiagnosis();
     void AskQuestion(uint8_t* block);
     void RetryRequestLater();
+    // The exchange hook runs once the program has been quiet for a while after its last request.
+    void RestartExchangeTimer();
+    void OnExchangeTimer();
     bool IsDragBarClick(const MSG& message) const;
 
     CButtonBar m_wndButtonBar;
@@ -117,6 +120,8 @@ private:
     bool m_diagnosisRunning = false;
     bool m_retryPending = false;
     DWORD m_retrySince = 0;
+    bool m_exchangeTimerArmed = false;
+    DWORD m_lastRequestTick = 0;
     std::vector<std::unique_ptr<CFormViewEx>> m_views;  // in creation order
     std::map<int, CFormViewEx*> m_viewsById;
     CMakerView* m_pMakerView = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "Application.h"
 #include "ConfigStore.h"
 #include "DiagView.h"
 #include "ExchangeFrames.h"
@@ -95,6 +96,7 @@ void CMainFrame::RetryRequestLater()
 
 void CMainFrame::HandleRequest(uint8_t* block)
 {
+    NoteExchangeTurn();
     SetExchangeBufferPointer(block);
     if (!block) {
         ReleaseSemaphore(ExchangeToken(), 1, nullptr);  // no block mapped yet: nothing to serve
@@ -128,7 +130,30 @@ void CMainFrame::HandleRequest(uint8_t* block)
         ReleaseSemaphore(ExchangeToken(), 1, nullptr);
         break;
     }
+    RestartExchangeTimer();
+}
+
+void CMainFrame::RestartExchangeTimer()
+{
+    // Setting the timer again at every request would cost a call into the window server each
+    // turn: the timer is set once and, when it fires early, waits for the rest.
+    m_lastRequestTick = GetTickCount();
+    if (m_exchangeTimerArmed)
+        return;
+    m_exchangeTimerArmed = true;
     SetTimer(Handle(), kExchangeTimer, kExchangeTimerMs, nullptr);
+}
+
+void CMainFrame::OnExchangeTimer()
+{
+    const DWORD quiet = GetTickCount() - m_lastRequestTick;
+    if (quiet < kExchangeTimerMs) {
+        SetTimer(Handle(), kExchangeTimer, kExchangeTimerMs - quiet, nullptr);
+        return;
+    }
+    KillTimer(Handle(), kExchangeTimer);
+    m_exchangeTimerArmed = false;
+    OnExchangeDone(1);
 }
 
 void CMainFrame::ServeScreen(uint8_t code)

@@ -20,6 +20,9 @@ std::wstring SnapshotFileName(const std::wstring& folder, const SYSTEMTIME& time
 
 std::wstring SaveFrameSnapshot(HWND frame)
 {
+    // Paints wait while the diagnostic program's turns follow closely: the picture is read once
+    // every waiting paint is done.
+    RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT rect = {};
     GetWindowRect(frame, &rect);
     const int width = rect.right - rect.left;

@@ -30,5 +30,5 @@ void CTitleBar::ShowTitle(const std::wstring& title)
         return;
     m_title = title;
     if (IsWindow())
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE);
 }

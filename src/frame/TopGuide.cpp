@@ -21,6 +21,8 @@ bool CTopGuide::OnInitDialog()
 
 void CTopGuide::SetPathText(const std::wstring& text)
 {
+    if (text == m_pathText)
+        return;
     m_pathText = text;
     m_breadcrumb = FormatGuidePath(text);
     if (IsWindow())

@@ -2,12 +2,50 @@
 
 #include <windowsx.h>
 
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-const wchar_t* const kObjectProperty = L"DisplayShell.Object";
 const wchar_t* const kWindowClass = L"DisplayShellWindow";
+
+// The objects of the process's attached windows. Every message looks its window's object up, so
+// the table is the process's own: a window property would cost a call into the window server
+// (under Wine, a round trip to its server process) at every message.
+class CWindowTable {
+public:
+    CWindow* Find(HWND window)
+    {
+        AcquireSRWLockShared(&m_lock);
+        const auto found = m_objects.find(window);
+        CWindow* object = found == m_objects.end() ? nullptr : found->second;
+        ReleaseSRWLockShared(&m_lock);
+        return object;
+    }
+    void Add(HWND window, CWindow* object)
+    {
+        AcquireSRWLockExclusive(&m_lock);
+        m_objects[window] = object;
+        ReleaseSRWLockExclusive(&m_lock);
+    }
+    void Remove(HWND window)
+    {
+        AcquireSRWLockExclusive(&m_lock);
+        m_objects.erase(window);
+        ReleaseSRWLockExclusive(&m_lock);
+    }
+
+private:
+    SRWLOCK m_lock = SRWLOCK_INIT;
+    std::unordered_map<HWND, CWindow*> m_objects;
+};
+
+// Never destroyed: windows of static objects may still detach while the process ends.
+CWindowTable& WindowTable()
+{
+    static CWindowTable* table = new CWindowTable;
+    return *table;
+}
 
 bool RegisterFrameworkClass(WNDPROC procedure)
 {
@@ -34,20 +72,20 @@ CWindow::~CWindow()
 
 CWindow* CWindow::FromHandle(HWND window)
 {
-    return window ? static_cast<CWindow*>(GetPropW(window, kObjectProperty)) : nullptr;
+    return window ? WindowTable().Find(window) : nullptr;
 }
 
 void CWindow::Attach(HWND window)
 {
     m_window = window;
-    SetPropW(window, kObjectProperty, this);
+    WindowTable().Add(window, this);
 }
 
 void CWindow::Detach()
 {
     if (!m_window)
         return;
-    RemovePropW(m_window, kObjectProperty);
+    WindowTable().Remove(m_window);
     if (m_previousProc) {
         SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previousProc));
         m_previousProc = nullptr;
@@ -103,6 +141,12 @@ LRESULT CWindow::SendMsg(UINT message, WPARAM wParam, LPARAM lParam) const
 bool CWindow::PostMsg(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return PostMessageW(m_window, message, wParam, lParam) != FALSE;
+}
+
+void CWindow::SetText(const std::wstring& text) const
+{
+    if (GetText() != text)
+        SetWindowTextW(m_window, text.c_str());
 }
 
 std::wstring CWindow::GetText() const

@@ -43,7 +43,8 @@ public:
     bool IsVisible() const { return IsWindowVisible(m_window) != FALSE; }
     void Enable(bool enable) const { EnableWindow(m_window, enable); }
     bool IsEnabled() const { return IsWindowEnabled(m_window) != FALSE; }
-    void SetText(const std::wstring& text) const { SetWindowTextW(m_window, text.c_str()); }
+    // Writes the window's text when it differs: screens name their title again at every request.
+    void SetText(const std::wstring& text) const;
     std::wstring GetText() const;
     void Move(int x, int y, int width, int height, bool repaint = true) const;
     void Move(const RECT& rect, bool repaint = true) const;

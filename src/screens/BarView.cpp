@@ -42,10 +42,13 @@ void CBarView::ShowRequest()
     if (!block)
         return;
     const PROGRESS_REQUEST request = ParseProgressRequest(*block);
+    // The answer is the last key alone: given first, the program's next turn overlaps the drawing.
+    SendAnswer();
+    m_nKey = kNoKey;
     m_progress.SetPos(request.position);
     const WideBuffer wide = Utf8ToWide(request.text.c_str());
     const std::wstring text = wide ? wide.get() : L"";
-    if (!text.empty()) {
+    if (!text.empty() && text != m_strMessage) {
         m_strMessage = text;
         Invalidate();
     }
@@ -57,9 +60,7 @@ void CBarView::ShowRequest()
         if (m_strTitle.empty())
             m_strTitle = L"Progress bar";
     }
-    SendAnswer();
     ShowTitle();
-    m_nKey = kNoKey;
 }
 
 void CBarView::SendAnswer()

@@ -38,7 +38,6 @@ void CMenuView::UpdateGuideText()
     if (!frame)
         return;
     frame->TopGuide().SetPathText(ResGetMakerName() + L">>" + frame->RepairInfoView().GetNodePath());
-    UpdateWindow(frame->TopGuide().Handle());
 }
 
 void CMenuView::ShowRequest()

@@ -1,6 +1,7 @@
 #include "MultiCtrl.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -27,24 +28,28 @@ constexpr int kWaveKey = 3010;
 
 // The engine's child window: a STATIC control that paints the last picture the engine presented,
 // so that an expose (a window passing over it, the X server's redraws) shows the table again
-// instead of an empty control.
+// instead of an empty control. A presented picture is drawn at the next paint, so that a turn
+// that presents several times, or turns that follow faster than paints, draw only the last one.
 class CPictureWindow : public CWindow {
 public:
-    // The bitmap to draw the next picture into: the kept one when it has the size.
-    HBITMAP PictureFor(HDC compatible, int width, int height)
+    void Present(const DRAW_LIST& picture, std::function<void(HDC, const DRAW_LIST&)> replay)
     {
-        if (!m_picture || width != m_width || height != m_height) {
-            m_picture.Reset(CreateCompatibleBitmap(compatible, width, height));
-            m_width = m_picture ? width : 0;
-            m_height = m_picture ? height : 0;
-        }
-        return m_picture.Get();
+        m_pending = picture;
+        m_replay = std::move(replay);
+        if (!m_hasPending)  // else the window waits for its paint already
+            Invalidate(false);
+        m_hasPending = true;
     }
-    void ForgetPicture() { m_picture.Reset(); }
+    void ForgetPicture()
+    {
+        m_picture.Reset();
+        m_hasPending = false;
+    }
 
 protected:
     bool OnPaint() override
     {
+        DrawPendingPicture();
         CPaintDc paint(Handle());
         if (!m_picture) {
             const RECT client = ClientRect();
@@ -59,9 +64,36 @@ protected:
     bool OnEraseBkgnd(HDC) override { return true; }  // the picture covers the whole window
 
 private:
+    // The kept bitmap when it has the size, else a new one.
+    HBITMAP PictureFor(HDC compatible, int width, int height)
+    {
+        if (!m_picture || width != m_width || height != m_height) {
+            m_picture.Reset(CreateCompatibleBitmap(compatible, width, height));
+            m_width = m_picture ? width : 0;
+            m_height = m_picture ? height : 0;
+        }
+        return m_picture.Get();
+    }
+    void DrawPendingPicture()
+    {
+        if (!m_hasPending)
+            return;
+        m_hasPending = false;
+        CClientDc screen(Handle());
+        HBITMAP bitmap = PictureFor(screen.Get(), m_pending.width, m_pending.height);
+        if (!bitmap || !m_replay)
+            return;
+        CMemoryDc memory(screen.Get());
+        CSelectObject select(memory.Get(), bitmap);
+        m_replay(memory.Get(), m_pending);
+    }
+
     CScopedBitmap m_picture;
     int m_width = 0;
     int m_height = 0;
+    DRAW_LIST m_pending;
+    bool m_hasPending = false;
+    std::function<void(HDC, const DRAW_LIST&)> m_replay;
 };
 
 // Character widths in the table font, for wrapping. Latin characters are asked once per font.
@@ -175,16 +207,7 @@ void CMultiCtrl::State::Present(const DRAW_LIST& picture)
 {
     if (!window.IsWindow() || picture.width <= 0 || picture.height <= 0)
         return;
-    CClientDc screen(window.Handle());
-    HBITMAP bitmap = window.PictureFor(screen.Get(), picture.width, picture.height);
-    if (!bitmap)
-        return;
-    CMemoryDc memory(screen.Get());
-    {
-        CSelectObject select(memory.Get(), bitmap);
-        Replay(memory.Get(), picture);
-        BitBlt(screen.Get(), 0, 0, picture.width, picture.height, memory.Get(), 0, 0, SRCCOPY);
-    }
+    window.Present(picture, [this](HDC dc, const DRAW_LIST& list) { Replay(dc, list); });
     if (!window.IsVisible())
         window.Show(SW_SHOW);
 }
@@ -287,9 +310,10 @@ int CMultiCtrl::Show(int flag)
     const CPictureWindow& window = m_state->window;
     if (!window.IsWindow())
         return 0;
-    window.Show(flag ? SW_SHOW : SW_HIDE);
-    window.Invalidate(false);
-    UpdateWindow(window.Handle());
+    // A window newly shown is painted whole; one already shown keeps its picture until the next
+    // one is presented.
+    if (window.IsVisible() != (flag != 0))
+        window.Show(flag ? SW_SHOW : SW_HIDE);
     return 1;
 }
 

@@ -192,12 +192,12 @@ void CRdsView::ApplyTitle(const RDS_REQUEST& request, bool redrawTitle)
     m_databaseName = FromThreadAnsi(request.databaseName);
     const std::wstring title = Wide(request.title);
     if (!title.empty()) {
+        if (title == m_title && GetText() == title)
+            return;  // every polling turn names it again
         m_title = title;
         SetText(m_title);
-        if (CMainFrame* frame = CMainFrame::Instance(); frame && redrawTitle) {
+        if (CMainFrame* frame = CMainFrame::Instance(); frame && redrawTitle)
             frame->TopGuide().Invalidate(false);
-            UpdateWindow(frame->TopGuide().Handle());
-        }
         return;
     }
     m_title = ResGetStringOr(kDataStreamText, L"Data stream");

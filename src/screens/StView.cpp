@@ -65,20 +65,24 @@ void CStView::ShowRequest()
     if (!block)
         return;
     const STATUS_LIST_REQUEST request = ParseStatusListRequest(*block);
-    if (request.drawable) {
-        // Hiding and placing the controls can move the focus into the edit line; that is the
-        // screen's doing, not the user's, and must not be reported as an action.
-        const bool wasDrawing = std::exchange(m_bDrawing, true);
-        ChooseLayout(request.layout);
-        SetTitle(request.title);
-        SetTexts(request.texts);
-        SetSoftKeys(request.keys);
-        if (request.hasTable)
-            ShowTable(request);
-        ShowTitleOnTitleBar();
-        m_bDrawing = wasDrawing;
+    if (!request.drawable) {
+        SendAnswer();
+        return;
     }
+    // Hiding and placing the controls can move the focus into the edit line; that is the
+    // screen's doing, not the user's, and must not be reported as an action.
+    const bool wasDrawing = std::exchange(m_bDrawing, true);
+    ChooseLayout(request.layout);
+    SetTitle(request.title);
+    if (request.hasTable)
+        ShowTable(request);
+    // The answer needs the table's page only: given before the texts and keys are written, the
+    // program's next turn overlaps their drawing.
     SendAnswer();
+    SetTexts(request.texts);
+    SetSoftKeys(request.keys);
+    ShowTitleOnTitleBar();
+    m_bDrawing = wasDrawing;
 }
 
 void CStView::SendAnswer()
@@ -155,7 +159,9 @@ void CStView::SetTitle(const std::string& title)
 void CStView::SetTexts(const std::array<std::string, 4>& texts)
 {
     for (size_t i = 0; i < texts.size(); ++i) {
-        const HWND control = Item(kTextControls[i]);
+        if (!m_textControls[i])
+            m_textControls[i] = Item(kTextControls[i]);  // asked once: each lookup is a call into the window server
+        const HWND control = m_textControls[i];
         const std::wstring text = DiagTextToWide(texts[i]);
         wchar_t current[1024] = {};
         GetWindowTextW(control, current, static_cast<int>(std::size(current)));

@@ -51,6 +51,7 @@ private:
     uint8_t m_answerRows = 0;
     std::vector<TABLE_PAGE> m_pageStack;
     std::wstring m_title;
+    std::array<HWND, 4> m_textControls = {};  // the four text fields, in the request's order
     std::wstring m_defaultTitle;
     bool m_tableMade = false;
     bool m_bDrawing = false;  // a request is being drawn: focus moves are the screen's own

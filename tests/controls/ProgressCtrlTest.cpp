@@ -79,6 +79,46 @@ TEST(TextProgressCtrl, PaintsTheStandardControlItTookOver)
     }
 }
 
+// The bar keeps its position itself: a new one is drawn at the window's next paint (never at once,
+// as the standard control would), and stays within the control's range as the standard one does.
+TEST(TextProgressCtrl, KeepsItsPositionWithinTheRangeAndDrawsItAtTheNextPaint)
+{
+    const HWND control = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 30, nullptr,
+                                         nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(control, nullptr);
+    CTextProgressCtrl bar;
+    ASSERT_TRUE(bar.Subclass(control));
+    UpdateWindow(control);
+    const auto waitsForPaint = [&] { return GetUpdateRect(control, nullptr, FALSE) != FALSE; };
+
+    EXPECT_EQ(SendMessageW(control, PBM_SETPOS, 40, 0), 0) << "the position before";
+    EXPECT_EQ(bar.GetPos(), 40);
+    EXPECT_TRUE(waitsForPaint());
+    UpdateWindow(control);
+    {
+        CClientDc dc(control);
+        EXPECT_EQ(GetPixel(dc.Get(), 10, 15), kOrange);
+    }
+    bar.SetPos(40);
+    EXPECT_FALSE(waitsForPaint()) << "the same position draws nothing again";
+
+    struct {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        int position;
+    } const steps[] = {
+        {PBM_SETPOS, 150, 0, 100},          {PBM_SETPOS, static_cast<WPARAM>(-5), 0, 0},
+        {PBM_DELTAPOS, 30, 0, 30},          {PBM_SETRANGE32, 0, 20, 20},
+        {PBM_SETRANGE, 0, MAKELPARAM(25, 60), 25},
+    };
+    for (const auto& step : steps) {
+        SendMessageW(control, step.message, step.wParam, step.lParam);
+        EXPECT_EQ(bar.GetPos(), step.position) << "after message " << step.message;
+    }
+    bar.Destroy();
+}
+
 TEST(ScaleProgressCtrl, SetRangeStartsAtTheLowerBound)
 {
     const HWND control = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP, 0, 0, 200, 30, nullptr, nullptr,

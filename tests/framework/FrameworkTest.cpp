@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <stdexcept>
+#include <thread>
 
+#include "Application.h"
 #include "ModalSeam.h"
 #include "PopMsgDlg.h"
+#include "ScopedWin.h"
 #include "Window.h"
 
 namespace {
@@ -121,6 +125,64 @@ TEST_F(FrameworkTest, DestroyedWindowLetsGoOfItsObject)
     EXPECT_TRUE(parent.finalMessage);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(parent.Handle(), nullptr);
+}
+
+// A screen as the message loop sees it: requests of another thread, each an exchange turn, and
+// paints; its timer ends the loop once the requests are done and the screen was painted.
+class CScreenWindow : public CWindow {
+public:
+    std::atomic<bool> peerDone = false;
+    int requests = 0;
+    int paints = 0;
+
+protected:
+    bool OnPaint() override
+    {
+        CPaintDc paint(Handle());
+        ++paints;
+        return true;
+    }
+    bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override
+    {
+        if (message != WM_APP)
+            return false;
+        ++requests;
+        NoteExchangeTurn();
+        result = 1;
+        return true;
+    }
+    bool OnTimer(UINT_PTR) override
+    {
+        if (peerDone && paints > 0)
+            PostQuitMessage(7);
+        return true;
+    }
+};
+
+TEST(ApplicationLoop, PaintsHeldByTurnsComeOnceTheyStopAndNoRequestIsLost)
+{
+    CApplication application;
+    CScreenWindow screen;
+    WINDOW_CREATE_ARGS args;
+    args.style = WS_POPUP | WS_VISIBLE;
+    args.rect = {0, 0, 200, 100};
+    ASSERT_TRUE(screen.Create(args));
+    UpdateWindow(screen.Handle());
+    screen.paints = 0;
+
+    screen.Invalidate(false);
+    NoteExchangeTurn();
+    std::thread peer([&] {
+        for (int i = 0; i < 200; ++i)
+            SendMessageW(screen.Handle(), WM_APP, 0, 0);
+        screen.peerDone = true;
+    });
+    SetTimer(screen.Handle(), 1, 20, nullptr);
+    EXPECT_EQ(application.Run(), 7) << "the quit ends the loop while paints are held or not";
+    peer.join();
+    EXPECT_EQ(screen.requests, 200);
+    EXPECT_GE(screen.paints, 1) << "the invalidated screen is painted once the turns stop";
+    screen.Destroy();
 }
 
 TEST(ModalSeam, AnswersABoxWithoutAWindow)
