@@ -13,6 +13,11 @@ namespace {
 constexpr DWORD kReadBytes = 64 * 1024;
 // The reader runs ahead of its owner by at most this much: a paused download holds here.
 constexpr size_t kMaxAhead = 1024 * 1024;
+// The owner is woken once this much has come; below it, it looks every `kLookMs` for what came.
+// Each of its turns costs a write and its checks, so a fast server's bytes go over in large pieces
+// while a slow one's still show within the period.
+constexpr size_t kWakeBytes = 256 * 1024;
+constexpr DWORD kLookMs = 50;
 constexpr DWORD kGetFlags = INTERNET_FLAG_RELOAD;
 
 DWORD QueryNumber(HINTERNET request, DWORD query)
@@ -48,16 +53,57 @@ HINTERNET SendGet(HINTERNET connection, const std::string& object)
     return request;
 }
 
-// Reads what has arrived, waiting for the first byte or the end: a slow server still shows
-// progress piece by piece. False when the read breaks off.
-bool ReadArrived(HINTERNET request, char* buffer, DWORD* got)
+DWORD Now()
 {
-    DWORD available = 0;
-    if (!InternetQueryDataAvailable(request, &available, 0, 0))
-        return false;
-    const DWORD wanted = std::min(std::max<DWORD>(available, 1), kReadBytes);
-    return InternetReadFile(request, buffer, wanted, got) != FALSE;
+    return GetTickCount();
 }
+
+// Reads the body as it arrives. A read of what the library says has arrived never waits for more
+// than the first byte, so a slow server shows progress piece by piece and a silent one is noticed;
+// but the library buffers only a few kilobytes, and each such read costs a few calls into the
+// system. So once the server has delivered a whole buffer within `kFastReadMs` of waiting, whole
+// buffers are read, each waiting until it is full; a whole read that takes longer goes back to
+// reading what has arrived. (A read that waits for more could hold past the silence limit only if
+// the server fell at once from that speed to below a hundredth of it.)
+class CArrivalReader {
+public:
+    static constexpr DWORD kFastReadMs = 100;
+
+    // False when the read breaks off; no bytes at the end of the body.
+    bool Read(HINTERNET request, char* buffer, DWORD* got)
+    {
+        const DWORD start = Now();
+        if (m_whole) {
+            if (!InternetReadFile(request, buffer, kReadBytes, got))
+                return false;
+            m_whole = Now() - start <= kFastReadMs;
+            return true;
+        }
+        if (!ReadArrived(request, buffer, got))
+            return false;
+        m_bytes += *got;
+        m_waitedMs += Now() - start;
+        if (m_waitedMs > kFastReadMs || m_bytes >= kReadBytes) {
+            m_whole = m_waitedMs <= kFastReadMs;
+            m_bytes = m_waitedMs = 0;
+        }
+        return true;
+    }
+
+private:
+    static bool ReadArrived(HINTERNET request, char* buffer, DWORD* got)
+    {
+        DWORD available = 0;
+        if (!InternetQueryDataAvailable(request, &available, 0, 0))
+            return false;
+        const DWORD wanted = std::min(std::max<DWORD>(available, 1), kReadBytes);
+        return InternetReadFile(request, buffer, wanted, got) != FALSE;
+    }
+
+    bool m_whole = false;  // reading whole buffers
+    DWORD m_bytes = 0;     // what the reads of arrived bytes brought since the last look at the speed
+    DWORD m_waitedMs = 0;  // and how long they waited for it
+};
 
 }  // namespace
 
@@ -75,6 +121,7 @@ struct CPieceReader::Shared {
     std::atomic<bool> LetGo{false};
 
     std::mutex Lock;
+    DWORD LastCame = Now();  // when the reader last handed anything: silence counts from here
     bool HeadersCame = false;
     DWORD Status = 0;
     DWORD Length = 0;
@@ -138,9 +185,10 @@ DWORD WINAPI CPieceReader::ReadPieces(LPVOID parameter)
     }
     SetEvent(shared.Ready.Get());
     std::vector<char> buffer(kReadBytes);
+    CArrivalReader reader;
     while (request && !shared.LetGo) {
         DWORD got = 0;
-        const bool read = ReadArrived(request.Get(), buffer.data(), &got);
+        const bool read = reader.Read(request.Get(), buffer.data(), &got);
         if (!Hand(shared, !read ? PIECE::Failed : got == 0 ? PIECE::End : PIECE::Data, buffer.data(), got))
             break;
     }
@@ -153,10 +201,12 @@ bool CPieceReader::Hand(Shared& shared, PIECE kind, const char* bytes, DWORD cou
     bool full = false;
     {
         const std::lock_guard<std::mutex> hold(shared.Lock);
+        shared.LastCame = Now();
         if (kind == PIECE::Data) {
-            // The owner is woken when there was nothing before; otherwise a wake-up is pending.
-            wake = shared.Arrived.empty();
+            // The owner is woken as the bytes reach the wake-up size; below it, it looks by itself.
+            const size_t before = shared.Arrived.size();
             shared.Arrived.insert(shared.Arrived.end(), bytes, bytes + count);
+            wake = before < kWakeBytes && shared.Arrived.size() >= kWakeBytes;
             full = shared.Arrived.size() >= kMaxAhead;
         } else {
             shared.Ending = kind;
@@ -175,19 +225,30 @@ CPieceReader::PIECE CPieceReader::Next(HANDLE stopEvent, DWORD silenceMs)
         return PIECE::Failed;
     const HANDLE handles[] = {m_shared->Ready.Get(), stopEvent};
     const DWORD count = stopEvent ? 2 : 1;
-    for (;;) {
-        if (const auto taken = Take())
+    for (bool looked = false;; looked = true) {
+        if (const auto taken = Take(looked))
             return *taken;
-        if (WaitForMultipleObjects(count, handles, FALSE, silenceMs) != WAIT_OBJECT_0) {
+        if (looked && Silent(silenceMs)) {
+            LetGo();
+            return PIECE::Failed;
+        }
+        const DWORD woke = WaitForMultipleObjects(count, handles, FALSE, std::min(kLookMs, silenceMs));
+        if (woke != WAIT_OBJECT_0 && woke != WAIT_TIMEOUT) {
             LetGo();
             return PIECE::Failed;
         }
     }
 }
 
-// What has come since the last call, if anything: first the headers, then all bytes read so far,
-// then how the reading ended.
-std::optional<CPieceReader::PIECE> CPieceReader::Take()
+bool CPieceReader::Silent(DWORD silenceMs) const
+{
+    const std::lock_guard<std::mutex> hold(m_shared->Lock);
+    return Now() - m_shared->LastCame >= silenceMs;
+}
+
+// What has come since the last call, if anything: first the headers, then the bytes read so far
+// (once they fill a wake-up, or any once `anyBytes`), then how the reading ended.
+std::optional<CPieceReader::PIECE> CPieceReader::Take(bool anyBytes)
 {
     Shared& shared = *m_shared;
     bool hadNoRoom = false;
@@ -197,7 +258,7 @@ std::optional<CPieceReader::PIECE> CPieceReader::Take()
         if (!m_headersTaken && (shared.HeadersCame || shared.Ending != PIECE::Headers)) {
             m_headersTaken = true;
             taken = shared.HeadersCame ? PIECE::Headers : PIECE::Failed;
-        } else if (!shared.Arrived.empty()) {
+        } else if (shared.Arrived.size() >= (anyBytes || shared.Ending != PIECE::Headers ? 1 : kWakeBytes)) {
             hadNoRoom = shared.Arrived.size() >= kMaxAhead;
             m_piece.swap(shared.Arrived);
             shared.Arrived.clear();

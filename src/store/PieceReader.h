@@ -39,7 +39,8 @@ private:
     void Start();
     static DWORD WINAPI ReadPieces(LPVOID parameter);
     static bool Hand(Shared& shared, PIECE kind, const char* bytes, DWORD count);
-    std::optional<PIECE> Take();
+    std::optional<PIECE> Take(bool anyBytes);
+    bool Silent(DWORD silenceMs) const;
     void LetGo();
 
     std::shared_ptr<Shared> m_shared;

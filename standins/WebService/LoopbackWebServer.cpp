@@ -128,8 +128,10 @@ std::filesystem::path WithSuffix(const std::filesystem::path& file, const char* 
 std::filesystem::path FileOf(const std::filesystem::path& folder, const std::string& requestLine)
 {
     for (const std::filesystem::path& name : CandidateFiles(folder, requestLine)) {
-        if (IsFile(name) || IsFile(WithSuffix(name, ".status")) || IsFile(WithSuffix(name, ".stall")))
-            return name;
+        for (const char* suffix : {"", ".status", ".stall", ".trickle"}) {
+            if (IsFile(WithSuffix(name, suffix)))
+                return name;
+        }
     }
     return {};
 }
@@ -245,6 +247,15 @@ void CLoopbackWebServer::Answer(uintptr_t socketValue)
             timeval pause = {0, 100000};
             if (select(0, &readable, nullptr, nullptr, &pause) > 0 && recv(client, chunk, sizeof(chunk), 0) <= 0)
                 break;
+        }
+    } else if (IsFile(WithSuffix(file, ".trickle"))) {
+        const std::string bytes = ReadAll(WithSuffix(file, ".trickle"));
+        SendAll(client, Header(200, bytes.size()));
+        constexpr size_t kPieces = 16;
+        const size_t piece = (bytes.size() + kPieces - 1) / kPieces;
+        for (size_t at = 0; at < bytes.size() && !m_stopping; at += piece) {
+            Sleep(100);
+            SendAll(client, bytes.substr(at, piece));
         }
     } else {
         const std::string bytes = ReadAll(file);

@@ -19,6 +19,7 @@
 //   "<name>.status"   holds a status code, served with an empty body instead;
 //   "<name>.stall"    the file is sent with a length that promises more, then nothing further
 //                     comes until the client gives up or the server stops;
+//   "<name>.trickle"  the file is sent whole, but slowly: in 16 pieces, one every 100 ms;
 //   none of these     404.
 // Clients are served side by side, so one held by a stalled download never holds the rest.
 #include <atomic>

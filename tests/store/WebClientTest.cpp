@@ -3,6 +3,8 @@
 
 #include <winsock2.h>
 
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "InternetDownload.h"
@@ -233,6 +235,27 @@ TEST(DownloadUrlToFileTest, ASilentServerOrAStopBreaksTheDownloadOff)
         EXPECT_FALSE(std::filesystem::exists(target));
         EXPECT_FALSE(std::filesystem::exists(site / "pkg.out.part"));
     }
+}
+
+// A slow server whose body takes longer than the silence limit, but never falls silent for as long:
+// the download waits for it and gets the whole body.
+TEST(DownloadUrlToFileTest, ASlowServerThatNeverFallsSilentIsWaitedFor)
+{
+    CTempFolder site;
+    CLoopbackWebServer server{site.Path()};
+    std::string body(48 * 1024, '\0');
+    for (size_t i = 0; i < body.size(); ++i)
+        body[i] = static_cast<char>('a' + i % 26);
+    site.Write("pkg.bin.trickle", body);
+    const CInternetHandle session(InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    const CScopedHandle stop(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(server.Port()) + L"/pkg.bin";
+    const auto target = site / "pkg.out";
+    ASSERT_TRUE(DownloadUrlToFile(session.Get(), url, target.wstring(), stop.Get(), 600, nullptr))
+        << "16 pieces 100 ms apart: 1.6 s in all, never 600 ms without a byte";
+    std::ifstream in(target, std::ios::binary);
+    const std::string got((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(got, body);
 }
 
 }  // namespace
