@@ -1,5 +1,7 @@
 #include "BmpBtn.h"
 
+#include "BmpFileFormat.h"
+
 #include "HoverTracking.h"
 #include "SharedFonts.h"
 #include "resource.h"
@@ -25,6 +27,17 @@ SIZE BitmapSize(HBITMAP bitmap)
 
 SIZE ProgramBitmapSize(int id)
 {
+    const wchar_t* const kBitmapResource = MAKEINTRESOURCEW(2);  // RT_BITMAP
+    // Read from the resource's header: building a bitmap only to measure it copies the whole picture.
+    const HMODULE program = GetModuleHandleW(nullptr);
+    if (HRSRC found = id ? FindResourceW(program, MAKEINTRESOURCEW(id), kBitmapResource) : nullptr) {
+        const HGLOBAL loaded = LoadResource(program, found);
+        const auto* bytes = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+        if (bytes) {
+            if (const auto size = DibPictureSize({bytes, SizeofResource(program, found)}))
+                return SIZE{size->width, size->height};
+        }
+    }
     CScopedBitmap bitmap(LoadProgramBitmap(id));
     return bitmap ? BitmapSize(bitmap.Get()) : SIZE{0, 0};
 }

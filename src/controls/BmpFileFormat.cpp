@@ -54,6 +54,28 @@ uint64_t ColourTableBytes(std::span<const uint8_t> info)
 
 }  // namespace
 
+std::optional<BMP_SIZE> DibPictureSize(std::span<const uint8_t> dib)
+{
+    constexpr size_t kCoreHeaderSize = 12;
+    if (dib.size() < 4)
+        return std::nullopt;
+    const uint32_t headerSize = ReadU32(dib, 0);
+    BMP_SIZE size;
+    if (headerSize == kCoreHeaderSize && dib.size() >= kCoreHeaderSize) {
+        size = {ReadU16(dib, 4), ReadU16(dib, 6)};
+    } else if (headerSize >= kBmpInfoHeaderSize && dib.size() >= kBmpInfoHeaderSize) {
+        const int32_t height = ReadS32(dib, 8);
+        if (height == INT32_MIN)
+            return std::nullopt;
+        size = {ReadS32(dib, 4), std::abs(height)};
+    } else {
+        return std::nullopt;
+    }
+    if (size.width <= 0 || size.height <= 0)
+        return std::nullopt;
+    return size;
+}
+
 BMP_CHECK CheckBmpFile(std::span<const uint8_t> file, BMP_LAYOUT& layout)
 {
     if (file.size() < 2 || file[0] != 'B' || file[1] != 'M')

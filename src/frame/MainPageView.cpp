@@ -60,8 +60,7 @@ void CMainPageView::CreateTile(int id)
     const HOME_TILE* tile = FindHomeTile(id);
     if (!tile)
         return;
-    CScopedBitmap image(LoadProgramBitmap(tile->bitmap));
-    const SIZE size = BitmapSize(image.Get());
+    const SIZE size = ProgramBitmapSize(tile->bitmap);
     const PAGE_ORIGIN origin = PageOrigin();
     const int x = origin.x + tile->x;
     const int y = origin.y + tile->y;

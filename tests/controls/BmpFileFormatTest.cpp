@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +100,54 @@ INSTANTIATE_TEST_SUITE_P(Cases, BmpCheckTest, ::testing::Values(
     CheckCase{"compressed", With([](BmpSpec& s) { s.bitCount = 8; s.compression = 1; }), BMP_CHECK::BuildError},
     CheckCase{"odd_bit_count", With([](BmpSpec& s) { s.bitCount = 7; }), BMP_CHECK::BuildError}),
     [](const ::testing::TestParamInfo<CheckCase>& param) { return std::string(param.param.name); });
+
+struct DIB_SIZE_CASE {
+    const char* name;
+    std::vector<uint8_t> header;
+    std::optional<BMP_SIZE> expected;
+};
+
+std::vector<uint8_t> InfoHeader(uint32_t headerSize, int32_t width, int32_t height, size_t length = 40)
+{
+    std::vector<uint8_t> bytes(length, 0);
+    for (int i = 0; i < 4; ++i) {
+        if (static_cast<size_t>(i) < length)
+            bytes[static_cast<size_t>(i)] = static_cast<uint8_t>(headerSize >> (8 * i));
+        if (static_cast<size_t>(4 + i) < length)
+            bytes[static_cast<size_t>(4 + i)] = static_cast<uint8_t>(static_cast<uint32_t>(width) >> (8 * i));
+        if (static_cast<size_t>(8 + i) < length)
+            bytes[static_cast<size_t>(8 + i)] = static_cast<uint8_t>(static_cast<uint32_t>(height) >> (8 * i));
+    }
+    return bytes;
+}
+
+class DibPictureSizeTest : public ::testing::TestWithParam<DIB_SIZE_CASE> {};
+
+TEST_P(DibPictureSizeTest, ReadsTheHeader)
+{
+    const auto size = DibPictureSize(GetParam().header);
+    ASSERT_EQ(size.has_value(), GetParam().expected.has_value());
+    if (size) {
+        EXPECT_EQ(size->width, GetParam().expected->width);
+        EXPECT_EQ(size->height, GetParam().expected->height);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DibPictureSizeTest,
+    ::testing::Values(
+        DIB_SIZE_CASE{"info_header", InfoHeader(40, 900, 500), BMP_SIZE{900, 500}},
+        DIB_SIZE_CASE{"top_down", InfoHeader(40, 64, -24), BMP_SIZE{64, 24}},
+        DIB_SIZE_CASE{"version_5_header", InfoHeader(124, 10, 20, 124), BMP_SIZE{10, 20}},
+        DIB_SIZE_CASE{"core_header", {12, 0, 0, 0, 0x84, 0x03, 0xF4, 0x01, 1, 0, 24, 0}, BMP_SIZE{900, 500}},
+        DIB_SIZE_CASE{"short_info_header", InfoHeader(40, 900, 500, 39), std::nullopt},
+        DIB_SIZE_CASE{"short_core_header", {12, 0, 0, 0, 0x84, 0x03}, std::nullopt},
+        DIB_SIZE_CASE{"unknown_header_size", InfoHeader(20, 900, 500), std::nullopt},
+        DIB_SIZE_CASE{"no_width", InfoHeader(40, 0, 500), std::nullopt},
+        DIB_SIZE_CASE{"negative_width", InfoHeader(40, -5, 500), std::nullopt},
+        DIB_SIZE_CASE{"lowest_height", InfoHeader(40, 5, INT32_MIN), std::nullopt},
+        DIB_SIZE_CASE{"empty", {}, std::nullopt}),
+    [](const ::testing::TestParamInfo<DIB_SIZE_CASE>& param) { return std::string(param.param.name); });
 
 TEST(BmpCheck, RefusesWhatIsNoBmpAtAll)
 {
