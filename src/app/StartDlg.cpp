@@ -83,6 +83,20 @@ void LoadRegions(const std::wstring& scanFolder, const std::vector<std::wstring>
     }
 }
 
+// Whether a maker's folder holds software in `language`, a folder of that name. For a plain name
+// asking for the folder itself answers as a search would, without opening the maker's folder.
+bool HasLanguageFolder(const std::wstring& makerPath, const std::wstring& language)
+{
+    const bool plain = language.find_first_of(L"\\/:*?\"<>|") == std::wstring::npos && language != L"." &&
+                       language != L"..";
+    if (!plain) {
+        CFileFindPro languageFolder;
+        return languageFolder.FindSubfolders(makerPath + language) > 0;
+    }
+    const DWORD attributes = GetFileAttributesW((makerPath + language).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 void LoadMakers(const std::wstring& scanFolder, const std::wstring& language)
 {
     for (const auto& group : g_GroupList) {
@@ -95,8 +109,7 @@ void LoadMakers(const std::wstring& scanFolder, const std::wstring& language)
             item->strRegion = group->strRegion;
             item->strPath = regionFolder + maker + L"\\";
             item->nTestCount = ReadIniInt((item->strPath + L"MAKER.INI").c_str(), L"Group", L"TestCount", 0);
-            CFileFindPro languageFolder;
-            if (language.empty() || languageFolder.FindSubfolders(item->strPath + language) == 0)
+            if (language.empty() || !HasLanguageFolder(item->strPath, language))
                 continue;  // no software for the current language
             item->strFolder = maker;
             const std::wstring name = LocalName(kMakerNames + maker, language, maker);

@@ -42,13 +42,17 @@ TEST_F(IniFileTest, LongValueIsCutAt4028Characters)
 
 TEST_F(IniFileTest, ReadingMakesAReadOnlyFileWritable)
 {
-    for (int useString = 0; useString < 2; ++useString) {
-        ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
-        if (useString)
-            EXPECT_EQ(ReadIniString(file.c_str(), L"USERINFO", L"NAME", L""), L"Garage Ost");
-        else
-            EXPECT_EQ(ReadIniInt(file.c_str(), L"USERINFO", L"COUNT", 0), 12);
-        EXPECT_EQ(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    constexpr DWORD kNotPlain = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    for (const DWORD attributes : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE,
+                                   FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY}) {
+        for (int useString = 0; useString < 2; ++useString) {
+            ASSERT_TRUE(SetFileAttributesW(file.c_str(), attributes));
+            if (useString)
+                EXPECT_EQ(ReadIniString(file.c_str(), L"USERINFO", L"NAME", L""), L"Garage Ost");
+            else
+                EXPECT_EQ(ReadIniInt(file.c_str(), L"USERINFO", L"COUNT", 0), 12);
+            EXPECT_EQ(GetFileAttributesW(file.c_str()) & kNotPlain, 0u) << attributes;
+        }
     }
 }
 
