@@ -78,14 +78,14 @@ bool CTextProgressCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
     }
 }
 
-int CTextProgressCtrl::MoveTo(int position)
+int CTextProgressCtrl::MoveTo(int position, bool repaint)
 {
     const int before = Position();
     PBRANGE range = {};
     DefaultProc(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
     m_position = std::clamp(position, std::min(range.iLow, range.iHigh), std::max(range.iLow, range.iHigh));
     m_positionKnown = true;
-    if (m_position != before)
+    if (m_position != before && repaint)
         Invalidate(false);
     return before;
 }

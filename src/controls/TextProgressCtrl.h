@@ -13,6 +13,9 @@ class CTextProgressCtrl : public CWindow {
 public:
     int GetPos() const { return static_cast<int>(SendMsg(PBM_GETPOS)); }
     void SetPos(int position) const { SendMsg(PBM_SETPOS, static_cast<WPARAM>(position)); }
+    // Moves the bar without asking for its repaint: for a parent that repaints itself and its
+    // children at once (each request for a repaint is a call into the window server).
+    void SetPosRepaintedByParent(int position) { MoveTo(position, false); }
 
     // Draws the bar as the control shows it at `position`, into any device context.
     static void DrawBar(HDC dc, const RECT& client, int position);
@@ -24,7 +27,7 @@ protected:
 
 private:
     // Moves to `position` kept within the control's range; the position before.
-    int MoveTo(int position);
+    int MoveTo(int position, bool repaint = true);
     int Position();
 
     bool m_positionKnown = false;  // until the first move, the control's own position holds

@@ -45,12 +45,15 @@ void CBarView::ShowRequest()
     // The answer is the last key alone: given first, the program's next turn overlaps the drawing.
     SendAnswer();
     m_nKey = kNoKey;
-    m_progress.SetPos(request.position);
     const WideBuffer wide = Utf8ToWide(request.text.c_str());
     const std::wstring text = wide ? wide.get() : L"";
     if (!text.empty() && text != m_strMessage) {
+        // The message and the bar under it are repainted together.
         m_strMessage = text;
-        Invalidate();
+        m_progress.SetPosRepaintedByParent(request.position);
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    } else {
+        m_progress.SetPos(request.position);
     }
     if (request.textIsTitle) {
         m_strTitle = text;
