@@ -61,10 +61,16 @@ TEST(TextProgressCtrl, EmptyBarIsWhiteFullBarOrangeEachWithItsPercentage)
     EXPECT_TRUE(full.HasColourIn(kBlack, 80, 3, 120, 27)) << "the text 100% in the middle";
 }
 
+// A standard progress control of 200 x 30 for a bar to take over.
+HWND NewProgressControl(DWORD style)
+{
+    return CreateWindowExW(0, PROGRESS_CLASSW, L"", style, 0, 0, 200, 30, nullptr, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
 TEST(TextProgressCtrl, PaintsTheStandardControlItTookOver)
 {
-    const HWND control = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 30, nullptr,
-                                         nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND control = NewProgressControl(WS_POPUP | WS_VISIBLE);
     ASSERT_NE(control, nullptr);
     {
         CTextProgressCtrl bar;
@@ -83,8 +89,7 @@ TEST(TextProgressCtrl, PaintsTheStandardControlItTookOver)
 // as the standard control would), and stays within the control's range as the standard one does.
 TEST(TextProgressCtrl, KeepsItsPositionWithinTheRangeAndDrawsItAtTheNextPaint)
 {
-    const HWND control = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 30, nullptr,
-                                         nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND control = NewProgressControl(WS_POPUP | WS_VISIBLE);
     ASSERT_NE(control, nullptr);
     CTextProgressCtrl bar;
     ASSERT_TRUE(bar.Subclass(control));
@@ -121,8 +126,7 @@ TEST(TextProgressCtrl, KeepsItsPositionWithinTheRangeAndDrawsItAtTheNextPaint)
 
 TEST(ScaleProgressCtrl, SetRangeStartsAtTheLowerBound)
 {
-    const HWND control = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_POPUP, 0, 0, 200, 30, nullptr, nullptr,
-                                         GetModuleHandleW(nullptr), nullptr);
+    const HWND control = NewProgressControl(WS_POPUP);
     ASSERT_NE(control, nullptr);
     CScaleProgressCtrl bar;
     ASSERT_TRUE(bar.Subclass(control));
