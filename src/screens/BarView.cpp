@@ -42,7 +42,8 @@ void CBarView::ShowRequest()
     if (!block)
         return;
     const PROGRESS_REQUEST request = ParseProgressRequest(*block);
-    // The answer is the last key alone: given first, the program's next turn overlaps the drawing.
+    // The answer is the last key alone: it is given first, so a program that does not wait for its
+    // message to be handled goes on at once.
     SendAnswer();
     m_nKey = kNoKey;
     const WideBuffer wide = Utf8ToWide(request.text.c_str());

@@ -76,8 +76,8 @@ void CStView::ShowRequest()
     SetTitle(request.title);
     if (request.hasTable)
         ShowTable(request);
-    // The answer needs the table's page only: given before the texts and keys are written, the
-    // program's next turn overlaps their drawing.
+    // The answer needs the table's page only: it is given before the texts and keys are written,
+    // so a program that does not wait for its message to be handled goes on at once.
     SendAnswer();
     SetTexts(request.texts);
     SetSoftKeys(request.keys);
