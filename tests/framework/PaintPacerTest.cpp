@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PACER_CASE{"longest_hold_ends_a_run_of_turns", EveryMsUpTo(39 * kMs), 40 * kMs, false, 0},
                       PACER_CASE{"hold_left_bounded_by_the_longest", EveryMsUpTo(38 * kMs), 38 * kMs + 200, true, 2},
                       PACER_CASE{"clock_behind_the_last_turn", {10 * kMs}, 9 * kMs, false, 0}),
-    [](const ::testing::TestParamInfo<PACER_CASE>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<PACER_CASE>& param) { return std::string(param.param.name); });
 
 TEST(PaintPacer, ATurnAfterAHoldEndedStartsANewOne)
 {
