@@ -10,6 +10,7 @@
 #include "ProcessValues.h"
 #include "SoftwareLists.h"
 #include "StringResources.h"
+#include "UpdateThreads.h"
 #include "resource.h"
 
 namespace {
@@ -93,8 +94,7 @@ bool HasLanguageFolder(const std::wstring& makerPath, const std::wstring& langua
         CFileFindPro languageFolder;
         return languageFolder.FindSubfolders(makerPath + language) > 0;
     }
-    const DWORD attributes = GetFileAttributesW((makerPath + language).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return FolderExists(makerPath + language);
 }
 
 void LoadMakers(const std::wstring& scanFolder, const std::wstring& language)

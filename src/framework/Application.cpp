@@ -55,8 +55,9 @@ int CApplication::Run()
 
 bool CApplication::RunOneMessage(MSG& message)
 {
-    if (m_paintPacer.HoldsPaints(NowUs()))
-        return RunOneMessageHoldingPaints(message, m_paintPacer.HoldLeftMs(NowUs()));
+    const uint64_t now = NowUs();
+    if (m_paintPacer.HoldsPaints(now))
+        return RunOneMessageHoldingPaints(message, m_paintPacer.HoldLeftMs(now));
     if (GetMessageW(&message, nullptr, 0, 0) <= 0)
         return false;
     Dispatch(message);

@@ -32,10 +32,14 @@ constexpr int kWaveKey = 3010;
 // that presents several times, or turns that follow faster than paints, draw only the last one.
 class CPictureWindow : public CWindow {
 public:
-    void Present(const DRAW_LIST& picture, std::function<void(HDC, const DRAW_LIST&)> replay)
+    using REPLAY = std::function<void(HDC, const DRAW_LIST&)>;
+
+    // How a picture is drawn into a device context.
+    explicit CPictureWindow(REPLAY replay) : m_replay(std::move(replay)) {}
+
+    void Present(const DRAW_LIST& picture)
     {
         m_pending = picture;
-        m_replay = std::move(replay);
         if (!m_hasPending)  // else the window waits for its paint already
             Invalidate(false);
         m_hasPending = true;
@@ -81,7 +85,7 @@ private:
         m_hasPending = false;
         CClientDc screen(Handle());
         HBITMAP bitmap = PictureFor(screen.Get(), m_pending.width, m_pending.height);
-        if (!bitmap || !m_replay)
+        if (!bitmap)
             return;
         CMemoryDc memory(screen.Get());
         CSelectObject select(memory.Get(), bitmap);
@@ -93,7 +97,7 @@ private:
     int m_height = 0;
     DRAW_LIST m_pending;
     bool m_hasPending = false;
-    std::function<void(HDC, const DRAW_LIST&)> m_replay;
+    REPLAY m_replay;
 };
 
 // Character widths in the table font, for wrapping. Latin characters are asked once per font.
@@ -189,7 +193,10 @@ IMultiCtrlHost& ProgramMultiCtrlHost()
 }
 
 struct CMultiCtrl::State : public ITableCanvas {
-    explicit State(IMultiCtrlHost& host) : engine(host, *this) {}
+    explicit State(IMultiCtrlHost& host)
+        : window([this](HDC dc, const DRAW_LIST& picture) { Replay(dc, picture); }), engine(host, *this)
+    {
+    }
 
     bool HasWindow() const override { return window.IsWindow(); }
     const ITextMeasure& TableMeasure() const override { return measure; }
@@ -207,7 +214,7 @@ void CMultiCtrl::State::Present(const DRAW_LIST& picture)
 {
     if (!window.IsWindow() || picture.width <= 0 || picture.height <= 0)
         return;
-    window.Present(picture, [this](HDC dc, const DRAW_LIST& list) { Replay(dc, list); });
+    window.Present(picture);
     if (!window.IsVisible())
         window.Show(SW_SHOW);
 }
