@@ -132,6 +132,42 @@ TEST_F(StartupTest, EndsOnlyTheFirstLeftOverDiagnosticProgram)
     CloseAndWait(run);
 }
 
+// Nothing prevents a second copy from starting in the same folder, and the download folder is
+// shared: only the last copy to end empties it, and no start empties it while another copy runs.
+TEST_F(StartupTest, TheDownloadFolderIsEmptiedOnlyWhenNoOtherCopyRuns)
+{
+    const fs::path folder = InstallProgram("Program", true, true);
+    const fs::path package = folder / "download" / "pack" / "part.zip";
+    CProgramRun first;
+    StartAndAnswer(first, folder);
+    fs::create_directories(package.parent_path());
+    std::ofstream(package) << "x";
+
+    CProgramRun second;
+    StartAndAnswer(second, folder);
+    EXPECT_TRUE(fs::exists(package)) << "the second copy's start";
+    CloseAndWait(second);
+    EXPECT_TRUE(fs::exists(package)) << "the second copy's exit";
+
+    CProgramRun third;
+    StartAndAnswer(third, folder);
+    CloseAndWait(first);
+    EXPECT_TRUE(fs::exists(package)) << "the first copy's exit, with the third running";
+    CloseAndWait(third);
+    EXPECT_FALSE(fs::exists(folder / "download")) << "the last copy's exit";
+}
+
+TEST_F(StartupTest, AStartWithNoOtherCopyRemovesWhatAnEarlierRunLeft)
+{
+    const fs::path folder = InstallProgram("Program", true, true);
+    fs::create_directories(folder / "download");
+    std::ofstream(folder / "download" / "Setup.exe") << "x";
+    CProgramRun run;
+    StartAndAnswer(run, folder);
+    EXPECT_FALSE(fs::exists(folder / "download"));
+    CloseAndWait(run);
+}
+
 class ExitTest : public StartupTest {
 protected:
     fs::path StartRecorder(CProgramRun& recorder, const std::string& name, const std::wstring& extra = L"")
