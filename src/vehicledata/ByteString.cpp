@@ -126,6 +126,13 @@ const uint8_t* ByteString::GetData() const { return m_block ? m_block->data.get(
 
 bool ByteString::IsEmpty() const { return !m_block || m_block->length < 1; }
 
+uint8_t ByteString::GetAt(uint16_t index) const
+{
+    if (!m_block || !m_block->data || index >= m_block->length)
+        return 0;
+    return m_block->data[index];
+}
+
 int ByteString::CopyTo(uint8_t* buffer, int start, int count) const
 {
     start = std::max(start, 0);

@@ -39,6 +39,11 @@ public:
     const uint8_t* GetData() const;  // null for the empty string
     bool IsEmpty() const;
 
+    // The byte at `index`. An index at or past the length, and any index of the empty string,
+    // gives 0: a byte the string does not hold is never read, not even from its spare capacity.
+    uint8_t GetAt(uint16_t index) const;
+    uint8_t operator[](uint16_t index) const { return GetAt(index); }
+
     // Copies from start up to count bytes (a negative count: up to the end) into buffer; a negative
     // start counts as 0. Returns the number of bytes copied.
     int CopyTo(uint8_t* buffer, int start, int count) const;

@@ -151,6 +151,40 @@ INSTANTIATE_TEST_SUITE_P(Cases, ByteStringLengthTest, ::testing::Values(
     LengthCase{0, true}, LengthCase{32767, true}, LengthCase{32768, false}, LengthCase{40000, false},
     LengthCase{-1, false}));
 
+struct AtCase {
+    const char* name;
+    std::function<ByteString()> make;
+    int index;
+    uint8_t byte;
+};
+
+void PrintTo(const AtCase& c, std::ostream* out) { *out << c.name; }
+
+class ByteStringAtTest : public ::testing::TestWithParam<AtCase> {};
+
+TEST_P(ByteStringAtTest, GivesTheByteOrZeroOutsideTheString)
+{
+    const ByteString s = GetParam().make();
+    const auto index = static_cast<uint16_t>(GetParam().index);
+    EXPECT_EQ(s.GetAt(index), GetParam().byte);
+    EXPECT_EQ(s[index], GetParam().byte);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ByteStringAtTest, ::testing::Values(
+    AtCase{"first", [] { return Make("abc"); }, 0, 'a'},
+    AtCase{"last", [] { return Make("abc"); }, 2, 'c'},
+    AtCase{"zero byte is data", [] { return Make(std::string("a\0c", 3)); }, 1, 0},
+    AtCase{"high byte", [] { return Make("\xFF"); }, 0, 0xFF},
+    AtCase{"at the length", [] { return Make("abc"); }, 3, 0},
+    AtCase{"in the spare capacity", [] { return Make("abc"); }, 5, 0},
+    AtCase{"far past the storage", [] { return Make("abc"); }, 40000, 0},
+    AtCase{"highest index", [] { return Make("abc"); }, 65535, 0},
+    AtCase{"empty string", [] { return ByteString(); }, 0, 0},
+    AtCase{"block of length 0", [] { return Make(""); }, 0, 0},
+    AtCase{"after shrinking", [] { ByteString s = Make("abcdefghij"); s.Assign(reinterpret_cast<const uint8_t*>("xy"), 2); return s; }, 2, 0},
+    AtCase{"largest string, last byte", [] { return ByteString(std::vector<uint8_t>(32767, 7).data(), 32767); }, 32766, 7},
+    AtCase{"largest string, past it", [] { return ByteString(std::vector<uint8_t>(32767, 7).data(), 32767); }, 32767, 0}));
+
 struct CopyCase {
     const char* name;
     int start;
