@@ -156,6 +156,8 @@ int CDbFile::ReadHeader(bool languageCheck)
         return kHeaderBadKeyLength;
     m_keyLength = keyLength;
     m_count = GetBe32(header + kCountOffset);
+    m_scrambler.SetWord(GetBe32(header + kScramblerWordOffset));
+    m_scrambler.SetByte(header[kScramblerByteOffset]);
     return kHeaderGood;
 }
 
@@ -290,6 +292,7 @@ void CDbFile::Release()
     m_index.reset();
     m_keyLength = 0;
     m_count = 0;
+    m_scrambler = RecordScrambler();
 }
 
 void CDbFile::Close()

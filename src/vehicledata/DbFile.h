@@ -7,6 +7,7 @@
 
 #include "ByteString.h"
 #include "ReadOnlyFile.h"
+#include "RecordScrambler.h"
 #include "ResAPI.h"
 
 // One vehicle database file of the chosen vehicle-software folder: its records are found by key and
@@ -19,11 +20,14 @@
 //   32    index: count entries of { key, K bytes; record offset u32 }, sorted by key as unsigned bytes
 //   any   records: n u8, then n items of { length L u16; L scrambled bytes (DbItem.h) }
 // Header, deciphered:
-//   0 "PT"; 6 K, the key length, 1 to 20; 8 version, eight decimal digits "dddd.dddd" high nibble
-//   first; 12 count u32; 16 language code, two letters
+//   0 "PT"; 2 the scrambler's word u32; 6 K, the key length, 1 to 20; 7 the scrambler's byte;
+//   8 version, eight decimal digits "dddd.dddd" high nibble first; 12 count u32; 16 language code,
+//   two letters
 namespace db_file {
 constexpr size_t kHeaderSize = 32;
+constexpr size_t kScramblerWordOffset = 2;
 constexpr size_t kKeyLengthOffset = 6;
+constexpr size_t kScramblerByteOffset = 7;
 constexpr size_t kVersionOffset = 8;
 constexpr size_t kCountOffset = 12;
 constexpr size_t kLanguageOffset = 16;
@@ -59,7 +63,8 @@ public:
     // The record's items in file order; an empty list when the key is absent or a read comes short.
     std::vector<ByteString> ReadRecord(const ByteString& key);
 
-    // The header result code (db_file::kHeader...); keeps K and the count when it is good.
+    // The header result code (db_file::kHeader...); keeps K, the count and the scrambler's
+    // parameters when it is good.
     int ReadHeader(bool languageCheck);
     // True when the whole index was read; otherwise lookups scan the file.
     bool LoadIndex();
@@ -76,6 +81,7 @@ public:
     bool HasIndex() const { return m_index.has_value(); }
     int GetKeyLength() const { return m_keyLength; }
     uint32_t GetCount() const { return m_count; }
+    const RecordScrambler& GetScrambler() const { return m_scrambler; }
 
 private:
     std::vector<ByteString> ReadPacked(const ByteString& key);
@@ -85,6 +91,7 @@ private:
     CReadOnlyFile m_file;
     uint8_t m_keyLength = 0;
     uint32_t m_count = 0;
+    RecordScrambler m_scrambler;
     std::optional<std::vector<uint8_t>> m_index;
     bool m_packed = false;
     std::unique_ptr<CResAPI> m_textReader;

@@ -97,6 +97,72 @@ TEST_F(DbFileTest, ReadsTheHeaderFields)
     EXPECT_EQ(Strings(file.ReadRecord(Key(std::string("B") + std::string(19, '\0')))), Items{"b"});
 }
 
+// The scrambler's parameters come from header bytes 2 to 5 (high byte first) and 7; no record
+// reads differently for them.
+struct ScramblerCase {
+    const char* name;
+    uint32_t word;
+    uint8_t byte;
+};
+
+void PrintTo(const ScramblerCase& c, std::ostream* out) { *out << c.name; }
+
+class DbScramblerTest : public DbFileTest, public ::testing::WithParamInterface<ScramblerCase> {};
+
+TEST_P(DbScramblerTest, TakesItsParametersFromTheHeaderAndReadsTheSameRecords)
+{
+    DB_HEADER_FIELDS header;
+    header.scramblerWord = GetParam().word;
+    header.scramblerByte = GetParam().byte;
+    CDbFile file;
+    ASSERT_TRUE(OpenWritten(file, L"EN_DS.DB", header, {{"KEY1", {"one", std::string("t\0o", 3)}}, {"KEY2", {""}}}));
+    EXPECT_EQ(file.GetScrambler().GetWord(), GetParam().word);
+    EXPECT_EQ(file.GetScrambler().GetByte(), GetParam().byte);
+    EXPECT_EQ(Strings(file.ReadRecord(Key("KEY1"))), (Items{"one", std::string("t\0o", 3)}));
+    EXPECT_EQ(Strings(file.ReadRecord(Key("KEY2"))), Items{""});
+    file.Release();
+    EXPECT_EQ(file.GetScrambler().GetWord(), 0u);
+    EXPECT_EQ(file.GetScrambler().GetByte(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DbScramblerTest, ::testing::Values(
+    ScramblerCase{"zero", 0, 0},
+    ScramblerCase{"high byte first", 0x01020304, 0x7F},
+    ScramblerCase{"all bits", 0xFFFFFFFF, 0xFF},
+    ScramblerCase{"top bit only", 0x80000000, 0x80}));
+
+TEST_F(DbFileTest, ARefusedHeaderLeavesNoScramblerParameters)
+{
+    DB_HEADER_FIELDS header;
+    header.magic = "PX";
+    header.scramblerWord = 0x01020304;
+    header.scramblerByte = 9;
+    CDbFile file;
+    EXPECT_FALSE(OpenWritten(file, L"EN_DS.DB", header, {{"KEY1", {"one"}}}));
+    EXPECT_EQ(file.GetScrambler().GetWord(), 0u);
+    EXPECT_EQ(file.GetScrambler().GetByte(), 0);
+}
+
+struct ScramblerByteCase {
+    uint32_t given;
+    uint8_t kept;
+};
+
+class RecordScramblerByteTest : public ::testing::TestWithParam<ScramblerByteCase> {};
+
+TEST_P(RecordScramblerByteTest, KeepsTheLowByte)
+{
+    RecordScrambler scrambler;
+    scrambler.SetWord(0xA1B2C3D4);
+    scrambler.SetByte(GetParam().given);
+    EXPECT_EQ(scrambler.GetByte(), GetParam().kept);
+    EXPECT_EQ(scrambler.GetWord(), 0xA1B2C3D4u) << "the two fields are apart";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RecordScramblerByteTest, ::testing::Values(
+    ScramblerByteCase{0x00, 0x00}, ScramblerByteCase{0x7F, 0x7F}, ScramblerByteCase{0xFF, 0xFF},
+    ScramblerByteCase{0x100, 0x00}, ScramblerByteCase{0x1234, 0x34}, ScramblerByteCase{0xFFFFFFFF, 0xFF}));
+
 TEST_F(DbFileTest, ShortFilesAreRefusedWithCode9)
 {
     for (const size_t size : {size_t{0}, size_t{1}, size_t{31}}) {
