@@ -4,6 +4,7 @@
 
 #include "EcuCommException.h"
 #include "EcuParameterTexts.h"
+#include "LinkFrame.h"
 
 namespace {
 
@@ -15,12 +16,13 @@ constexpr int kFilteredFrameAnswerRoom = 100;
 constexpr const wchar_t* kPrintSemaphoreName = L"CANPRINT";
 constexpr int16_t kBatchTooLong = -12;
 
-// Printing waits on the named semaphore while frames are exchanged.
+// Printing waits on the named semaphore while frames are exchanged. Null when the lock was not
+// taken in time: the exchange then goes on without holding it.
 CScopedHandle TakePrintSemaphore()
 {
     CScopedHandle semaphore(CreateSemaphoreW(nullptr, 1, 1, kPrintSemaphoreName));
-    if (semaphore)
-        WaitForSingleObject(semaphore.Get(), INFINITE);
+    if (semaphore && WaitForSingleObject(semaphore.Get(), CCommWithEcu::kPrintWaitMs) != WAIT_OBJECT_0)
+        semaphore.Reset();
     return semaphore;
 }
 
@@ -93,7 +95,7 @@ void CCommWithEcu::LockPrinting()
     if (m_printLock)
         return;
     m_printLock = TakePrintSemaphore();
-    m_printLocked = true;
+    m_printLocked = static_cast<bool>(m_printLock);
 }
 
 void CCommWithEcu::UnlockPrinting()
@@ -105,6 +107,12 @@ void CCommWithEcu::UnlockPrinting()
 void CCommWithEcu::Fail(int code, const std::wstring& parameters, const wchar_t* function)
 {
     throw CEcuCommException(static_cast<int16_t>(code), parameters, function);
+}
+
+void CCommWithEcu::RefuseOversized(const EcuMessage& message, const std::wstring& parameters, const wchar_t* function)
+{
+    if (message.size() > kLinkFrameMaxData)
+        Fail(kMessageTooLong, parameters, function);
 }
 
 std::optional<std::span<const uint8_t>> CCommWithEcu::ReadAnswer(int room, Clear clear)
@@ -119,12 +127,15 @@ std::optional<std::span<const uint8_t>> CCommWithEcu::ReadAnswer(int room, Clear
     return std::span<const uint8_t>(m_receiveBuffer.data(), static_cast<size_t>(length));
 }
 
+bool CCommWithEcu::Send(const EcuMessage& message)
+{
+    return m_transport && m_transport->LinkWriteFrame(message.data(), static_cast<int>(message.size())) >= 0;
+}
+
 std::optional<std::span<const uint8_t>> CCommWithEcu::Exchange(const EcuMessage& message, int room, Clear clear)
 {
-    if (!m_transport)
-        return std::nullopt;
     // A message that cannot be sent gets no answer; waiting out the time-out would tell nothing more.
-    if (m_transport->LinkWriteFrame(message.data(), static_cast<int>(message.size())) < 0)
+    if (!Send(message))
         return std::nullopt;
     return ReadAnswer(room, clear);
 }
@@ -133,7 +144,8 @@ bool CCommWithEcu::Collect(const EcuMessage& message, BatchRecord record)
 {
     if (!m_collecting)
         return false;
-    if (message.size() > m_sendBuffer.size() - m_cursor)
+    // The batch goes as one link frame: what would not fit in it is refused now, not at End.
+    if (message.size() > kLinkFrameMaxData - m_cursor || message.size() > m_sendBuffer.size() - m_cursor)
         Fail(kBatchTooLong, L"  ", L"CCommWithEcu::End()");
     std::copy(message.begin(), message.end(), m_sendBuffer.begin() + static_cast<std::ptrdiff_t>(m_cursor));
     m_cursor += message.size();
@@ -145,6 +157,7 @@ int CCommWithEcu::StatusCommand(const EcuMessage& message, const wchar_t* functi
                                 int room)
 {
     m_mode = kModeNormal;
+    RefuseOversized(message, parameters, function);
     if (Collect(message, {kBatchStatusReply, 0}))
         return 0;
     const auto answer = Exchange(message, room, Clear::kHead);
@@ -361,15 +374,21 @@ EcuAnswerLists CCommWithEcu::SendFramesAndReceive(const CSendFrame& frame, bool 
         Collect(SendFramesMessage(frame, repeat), {kBatchListReply, 1});
         return {};
     }
-    const CPrintWait printWait(m_printLocked);
-    std::optional<std::span<const uint8_t>> answer;
+    std::optional<EcuMessage> request;
     if (m_mode != kModeRepeatedFrames) {
-        const EcuMessage message = SendFramesMessage(frame, repeat);
-        m_mode = repeat ? kModeRepeatedFrames : kModeNormal;
-        answer = Exchange(message, kBufferSize, Clear::kHead);
-    } else {
-        answer = ReadAnswer(kBufferSize, Clear::kHead);
+        // Pieces that do not fit one frame are refused (code 6) before anything is sent, and
+        // repetition runs only once its request went out: no later call reads for a request that
+        // never left.
+        m_mode = kModeNormal;
+        request = SendFramesMessage(frame, repeat);
     }
+    const CPrintWait printWait(m_printLocked);
+    if (request) {
+        if (!Send(*request))
+            return {};
+        m_mode = repeat ? kModeRepeatedFrames : kModeNormal;
+    }
+    const auto answer = ReadAnswer(kBufferSize, Clear::kHead);
     return answer ? DecodeGroupedLongAnswer(*answer) : EcuAnswerLists{};
 }
 

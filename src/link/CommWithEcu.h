@@ -1,8 +1,11 @@
 #pragma once
 // The command layer for talking to a vehicle's control unit through the vehicle interface: typed
 // requests become command messages (EcuMessages.h), each sent as the data of one link frame; the
-// interface's answer is decoded (EcuAnswers.h). Failures throw CEcuCommException by value.
-// Commands may be collected between Begin and End and sent as one frame. User-interface thread.
+// interface's answer is decoded (EcuAnswers.h). Failures throw CEcuCommException by value; a
+// message longer than one link frame is refused with code 6 before anything is sent. Commands may
+// be collected between Begin and End and sent as one frame. The print lock "CANPRINT" is waited
+// for at most kPrintWaitMs: any process may hold it for as long as it likes, and an exchange that
+// did not get it goes on without it. User-interface thread.
 #include <windows.h>
 
 #include <cstdint>
@@ -21,6 +24,8 @@ public:
     static constexpr int kBufferSize = 65535;
     static constexpr int16_t kNoAnswer = -10;
     static constexpr int kProtocolRefused = -102;
+    static constexpr int16_t kMessageTooLong = 6;  // the code of send pieces that do not fit
+    static constexpr DWORD kPrintWaitMs = 2000;    // as long as a reply may take
 
     enum Mode : int32_t { kModeNormal = 0, kModeRepeatedFrames = 1, kModeFlashCode = 3, kModeQuickFlash = 4 };
 
@@ -67,6 +72,8 @@ public:
 private:
     enum class Clear { kHead, kAll };
 
+    // False when the message could not be sent.
+    bool Send(const EcuMessage& message);
     // Outside a batch: sends the message and reads the answer; nothing when no answer came.
     std::optional<std::span<const uint8_t>> Exchange(const EcuMessage& message, int room, Clear clear);
     std::optional<std::span<const uint8_t>> ReadAnswer(int room, Clear clear);
@@ -76,6 +83,8 @@ private:
     int StatusCommand(const EcuMessage& message, const wchar_t* function, const std::wstring& parameters, int room = kBufferSize);
     int8_t SingleByteCommand(uint8_t command, uint8_t value);
     [[noreturn]] static void Fail(int code, const std::wstring& parameters, const wchar_t* function);
+    // A message longer than one link frame carries is refused with code 6 before it is collected or sent.
+    static void RefuseOversized(const EcuMessage& message, const std::wstring& parameters, const wchar_t* function);
 
     std::unique_ptr<LinkTransport> m_transport;
     bool m_collecting = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "EcuAnswers.h"
+#include "LinkFrame.h"
 
 namespace {
 
@@ -24,12 +25,17 @@ void PutRate(EcuMessage& message, float rate)
     message.insert(message.end(), encoded.begin(), encoded.end());
 }
 
-// The piece count, then the pieces, written within `room`.
+// The piece count, then the pieces, written within `room` and within what is left of one link
+// frame: pieces that would not travel in it are refused here (CEcuCommException, code 6) instead
+// of being handed to a link that cannot send them. Each piece takes at least two bytes, so a list
+// that fits never has more pieces than its count byte can say.
 void PutPieces(EcuMessage& message, const CSendFrame& frame, int room)
 {
+    const int frameLeft = static_cast<int>(kLinkFrameMaxData) - static_cast<int>(message.size()) - 1;
+    const int usable = std::max(0, std::min(room, frameLeft + 1));  // the layout stays below its room
     message.push_back(static_cast<uint8_t>(frame.GetPieceCount()));
-    std::vector<uint8_t> pieces(static_cast<size_t>(room));
-    const int size = frame.PutCmdDataToBuffer(pieces.data(), room);
+    std::vector<uint8_t> pieces(static_cast<size_t>(usable));
+    const int size = frame.PutCmdDataToBuffer(pieces.data(), usable);
     message.insert(message.end(), pieces.begin(), pieces.begin() + size);
 }
 

@@ -2,7 +2,8 @@
 // The command messages of the control-unit command layer, each the data of one link frame:
 // byte 0 the group (01 interface port settings, 02 communication with the control unit), byte 1
 // the command, then the parameters, two-byte numbers high byte first. Building a message that
-// carries send pieces may throw CEcuCommException (code 6) when they do not fit.
+// carries send pieces may throw CEcuCommException (code 6) when they do not fit their room or the
+// rest of one link frame (at most 292 data bytes).
 #include <cstdint>
 #include <optional>
 #include <vector>

@@ -3,11 +3,20 @@
 #include <algorithm>
 #include <cstring>
 
+#include "EcuCommException.h"
+
 namespace {
 
 constexpr uint8_t kFilterRecord = 0x01;
 constexpr uint8_t kPatternRecord = 0x02;
 constexpr int kFilterHeadSize = 4;
+constexpr int kRecordHeadSize = 2;  // type and size
+constexpr int16_t kNoRoomCode = 6;
+
+[[noreturn]] void ThrowTooLarge(const wchar_t* function)
+{
+    throw CEcuCommException(kNoRoomCode, L"Exception thow from funtion", function);
+}
 
 }  // namespace
 
@@ -26,12 +35,15 @@ void CFilterOrLengthRecognise::Replace(std::initializer_list<uint8_t> head)
     m_flag = 1;
 }
 
-void CFilterOrLengthRecognise::SetFilter(uint8_t position, uint8_t count, const uint8_t* bytes)
+void CFilterOrLengthRecognise::SetFilter(uint8_t position, int count, const uint8_t* bytes)
 {
+    if (count < 0 || count > kMaxFilterBytes)
+        ThrowTooLarge(L"CFilterOrLengthRecognise::SetFilter");
     if (count > 0 && !bytes)
         return;
-    Replace({kFilterRecord, static_cast<uint8_t>(count + 2), position, count});
-    std::memcpy(m_data + kFilterHeadSize, bytes, count);
+    const auto n = static_cast<uint8_t>(count);
+    Replace({kFilterRecord, static_cast<uint8_t>(count + 2), position, n});
+    std::memcpy(m_data + kFilterHeadSize, bytes, n);
     m_length = static_cast<uint16_t>(kFilterHeadSize + count);
 }
 
@@ -42,8 +54,10 @@ void CFilterOrLengthRecognise::AddPattern(const ByteString& pattern)
         return;
     if (m_data[0] == 0)
         Replace({kPatternRecord, 0x00});
-    if (m_data[0] != kPatternRecord || m_length + 1 + size > kDataSize)
+    if (m_data[0] != kPatternRecord)
         return;
+    if (m_length + 1 + size - kRecordHeadSize > kMaxRestSize)
+        ThrowTooLarge(L"CFilterOrLengthRecognise::AddPattern");
     m_data[m_length] = static_cast<uint8_t>(size);
     pattern.CopyTo(m_data + m_length + 1, 0, size);
     m_length = static_cast<uint16_t>(m_length + 1 + size);

@@ -9,7 +9,10 @@ namespace {
 
 int16_t g_defaultControl = 1;
 
-constexpr int16_t kNoRoomCode = 6;
+[[noreturn]] void ThrowNoRoom()
+{
+    throw CEcuCommException(CSendFrame::kNoRoomCode, L"Exception thow from funtion", L"CSendFrame::PutCmdDataToBuffer");
+}
 
 }  // namespace
 
@@ -25,10 +28,13 @@ int CSendFrame::PutCmdDataToBuffer(uint8_t* buffer, int room) const
     if (m_pieces.empty())
         return 0;
     int64_t total = 0;
-    for (const SendPiece& piece : m_pieces)
-        total += 2 + static_cast<uint8_t>(piece.bytes.GetLength());
+    for (const SendPiece& piece : m_pieces) {
+        if (piece.bytes.GetLength() > kMaxPieceBytes)
+            ThrowNoRoom();
+        total += 2 + piece.bytes.GetLength();
+    }
     if (total >= room)
-        throw CEcuCommException(kNoRoomCode, L"Exception thow from funtion", L"CSendFrame::PutCmdDataToBuffer");
+        ThrowNoRoom();
     uint8_t* at = buffer;
     for (const SendPiece& piece : m_pieces) {
         const uint8_t count = static_cast<uint8_t>(piece.bytes.GetLength());

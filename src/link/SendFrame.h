@@ -1,7 +1,8 @@
 #pragma once
 // The byte pieces the vehicle interface is to send to the control unit (a keep-alive frame, an
 // automatic answer, a request), and the layout in which they travel inside a command message:
-// per piece [n][n bytes][control], n and control cut to their low 8 bits.
+// per piece [n][n bytes][control], the control cut to its low 8 bits. A piece longer than one
+// length byte can count is refused, never sent with its length cut.
 #include <cstdint>
 #include <vector>
 
@@ -14,14 +15,17 @@ struct SendPiece {
 
 class CSendFrame {
 public:
+    static constexpr int kMaxPieceBytes = 255;
+    static constexpr int16_t kNoRoomCode = 6;
+
     CSendFrame() = default;
 
     // The control value new pieces get; returns the previous one. Process-wide, 1 at start.
     static int16_t SetDefaultControl(int16_t control);
 
     // Writes the piece list at `buffer` and returns its size, which stays below `room`; 0 and
-    // nothing written for an empty list. A list that needs `room` bytes or more throws
-    // CEcuCommException (code 6) and writes nothing.
+    // nothing written for an empty list. A list that needs `room` bytes or more, or that holds a
+    // piece of more than kMaxPieceBytes, throws CEcuCommException (code 6) and writes nothing.
     int PutCmdDataToBuffer(uint8_t* buffer, int room) const;
 
     void SetPiece(const ByteString& bytes);

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 
 #include "CommWithEcu.h"
 #include "EcuCommException.h"
@@ -190,6 +192,76 @@ TEST_F(CommWithEcuTest, PrintLockHoldsTheSemaphoreUntilUnlocked)
     ecu.UnlockPrinting();
     EXPECT_FALSE(ecu.IsPrintLocked());
     ASSERT_EQ(WaitForSingleObject(printer.Get(), 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    ReleaseSemaphore(printer.Get(), 1, nullptr);
+}
+
+// What does not fit one link frame is refused with code 6 before anything is sent: never passed
+// off as "no frames" or "no answer", and never leaving a repetition that reads for a request that
+// did not go out.
+TEST_F(CommWithEcuTest, OversizedRequestsAreRefusedBeforeAnythingIsSent)
+{
+    Open();
+    ecu.SetTimeout(kShortTimeoutMs);
+    CSendFrame oversized;
+    oversized.SetPieces({Piece(Bytes(200, 0x22)), Piece({0x05}), Piece(Bytes(100, 0x23)), Piece({0x05})});
+    const CEcuCommException frames = Raised([&] { ecu.SendFramesAndReceive(oversized, true); });
+    EXPECT_EQ(frames.GetErrorCode(), 6);
+    EXPECT_EQ(frames.GetFunctionName(), L"CSendFrame::PutCmdDataToBuffer");
+    EXPECT_EQ(ecu.GetMode(), CCommWithEcu::kModeNormal);
+
+    const CEcuCommException times = Raised([&] { ecu.VoltageHighLowTime(std::vector<uint16_t>(97, 25)); });
+    EXPECT_EQ(times.GetErrorCode(), 6);
+    EXPECT_EQ(times.GetFunctionName(), L"CCommWithEcu::VoltageHighLowTime()");
+    EXPECT_TRUE(SentFrames().empty());
+
+    // The next request is sent as usual.
+    CSendFrame request;
+    request.SetPiece(Piece({0x10, 0x01}));
+    EXPECT_EQ(ecu.SendFramesAndReceive(request, true).size(), 1u);
+    EXPECT_EQ(ecu.GetMode(), CCommWithEcu::kModeRepeatedFrames);
+    EXPECT_EQ(ecu.VoltageHighLowTime(std::vector<uint16_t>(96, 25)), 0) << "96 times fill the frame";
+    EXPECT_EQ(SentFrames().size(), 2u);
+}
+
+TEST_F(CommWithEcuTest, ABatchIsRefusedWhereItWouldPassOneFrame)
+{
+    Open();
+    CSendFrame request;
+    request.SetPiece(Piece(Bytes(200, 0x22)));
+    ecu.Begin();
+    EXPECT_TRUE(ecu.SendFramesAndReceive(request, false).empty());
+    const CEcuCommException refused = Raised([&] { ecu.SendFramesAndReceive(request, false); });
+    EXPECT_EQ(refused.GetErrorCode(), -12);
+    EXPECT_EQ(refused.GetFunctionName(), L"CCommWithEcu::End()");
+    EXPECT_TRUE(SentFrames().empty());
+}
+
+// Another process may hold the print lock for as long as it prints: the exchange waits for it a
+// bounded while, then goes on without it, and never gives back a lock it did not take.
+TEST_F(CommWithEcuTest, APrintLockHeldElsewhereDoesNotHoldTheExchange)
+{
+    Open();
+    CScopedHandle printer(CreateSemaphoreW(nullptr, 1, 1, L"CANPRINT"));
+    ASSERT_TRUE(printer);
+    ASSERT_EQ(WaitForSingleObject(printer.Get(), 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    CSendFrame request;
+    request.SetPiece(Piece({0x10, 0x01}));
+    auto exchange = std::async(std::launch::async, [&] {
+        const size_t lists = ecu.SendFramesAndReceive(request, false).size();
+        ecu.LockPrinting();
+        return lists;
+    });
+    // Bounded, so that a wait without end fails this test instead of hanging the run.
+    const bool ended = exchange.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    EXPECT_TRUE(ended) << "the exchange still waits for the print lock";
+    if (!ended)
+        ReleaseSemaphore(printer.Get(), 1, nullptr);
+    EXPECT_EQ(exchange.get(), 1u);
+    if (!ended)
+        return;
+    EXPECT_FALSE(ecu.IsPrintLocked());
+    ecu.UnlockPrinting();
+    EXPECT_EQ(WaitForSingleObject(printer.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the lock is still the printer's";
     ReleaseSemaphore(printer.Get(), 1, nullptr);
 }
 

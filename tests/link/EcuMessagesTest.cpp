@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,57 @@ TEST(EcuMessageRefusalTest, KeepLinkPiecesMustFitTheirRoom)
     const CSendFrame fits = Frame({Bytes(47, 0x11)});
     EXPECT_EQ(KeepLinkMessage(100, &fits).size(), 7u + 49u);
 }
+
+// Pieces travel in one link frame of at most 292 data bytes; those that would not are refused
+// (code 6) while the message is built, never handed to a link that cannot send them.
+struct FRAME_FIT_CASE {
+    const char* name;
+    std::function<EcuMessage()> build;
+    size_t size;  // 0: refused
+};
+
+void PrintTo(const FRAME_FIT_CASE& c, std::ostream* out) { *out << c.name; }
+
+class EcuMessageFrameFitTest : public ::testing::TestWithParam<FRAME_FIT_CASE> {};
+
+TEST_P(EcuMessageFrameFitTest, PiecesFitOneLinkFrameOrAreRefused)
+{
+    if (GetParam().size > 0) {
+        EXPECT_EQ(GetParam().build().size(), GetParam().size);
+        return;
+    }
+    try {
+        GetParam().build();
+        FAIL() << "no exception";
+    } catch (const CEcuCommException& error) {
+        EXPECT_EQ(error.GetErrorCode(), 6);
+    }
+}
+
+CSendFrame Pieces(std::initializer_list<size_t> sizes)
+{
+    CSendFrame frame;
+    for (const size_t size : sizes)
+        frame.AddPiece(Piece(Bytes(size, 0x21)));
+    return frame;
+}
+
+CFilterOrLengthRecognise LargestFilter()
+{
+    CFilterOrLengthRecognise filter;
+    const Bytes bytes(CFilterOrLengthRecognise::kMaxFilterBytes, 0x33);
+    filter.SetFilter(0, CFilterOrLengthRecognise::kMaxFilterBytes, bytes.data());
+    return filter;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EcuMessageFrameFitTest, ::testing::Values(
+    FRAME_FIT_CASE{"SendFramesFillingTheFrame", [] { return SendFramesMessage(Pieces({255, 29}), false); }, 292},
+    FRAME_FIT_CASE{"SendFramesOneByteOver", [] { return SendFramesMessage(Pieces({255, 30}), true); }, 0},
+    FRAME_FIT_CASE{"SendFramesOfManySmallPieces", [] { return SendFramesMessage(Pieces(std::initializer_list<size_t>{
+        100, 100, 100}), false); }, 0},
+    FRAME_FIT_CASE{"AutoAnswerAfterTheLargestFilter", [] { return FilteredFrameMessage(0x0A, LargestFilter(), Pieces({29})); }, 292},
+    FRAME_FIT_CASE{"AutoAnswerPastTheFrame", [] { return FilteredFrameMessage(0x0A, LargestFilter(), Pieces({30})); }, 0},
+    FRAME_FIT_CASE{"ContinuedFrameWithinItsRoom", [] { return FilteredFrameMessage(0x0E, CFilterOrLengthRecognise(), Pieces({97})); }, 103}));
 
 struct TEXT_CASE {
     const char* name;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,40 @@ TEST(SendFrameTest, AListNeedingTheWholeRoomIsRefusedAndNothingWritten)
     }
     EXPECT_EQ(buffer, Bytes(16, 0xEE));
 }
+
+// A piece's length travels in one byte: a longer piece is refused, never sent with its length cut.
+struct PieceSizeCase {
+    int size;
+    bool taken;
+};
+
+class SendFramePieceSizeTest : public ::testing::TestWithParam<PieceSizeCase> {};
+
+TEST_P(SendFramePieceSizeTest, APieceLongerThanItsLengthByteIsRefused)
+{
+    CSendFrame frame;
+    frame.AddPiece(Piece({0x01}));
+    frame.AddPiece(Piece(Bytes(static_cast<size_t>(GetParam().size), 0x5A)));
+    const int room = 1000;
+    Bytes buffer(static_cast<size_t>(room), 0xEE);
+    if (GetParam().taken) {
+        ASSERT_EQ(frame.PutCmdDataToBuffer(buffer.data(), room), 3 + 2 + GetParam().size);
+        EXPECT_EQ(buffer[3], GetParam().size);
+        return;
+    }
+    try {
+        frame.PutCmdDataToBuffer(buffer.data(), room);
+        FAIL() << "no exception";
+    } catch (const CEcuCommException& error) {
+        EXPECT_EQ(error.GetErrorCode(), 6);
+        EXPECT_EQ(error.GetFunctionName(), L"CSendFrame::PutCmdDataToBuffer");
+    }
+    EXPECT_EQ(buffer, Bytes(static_cast<size_t>(room), 0xEE));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SendFramePieceSizeTest, ::testing::Values(
+    PieceSizeCase{0, true}, PieceSizeCase{254, true}, PieceSizeCase{255, true}, PieceSizeCase{256, false},
+    PieceSizeCase{257, false}, PieceSizeCase{511, false}, PieceSizeCase{600, false}));
 
 TEST(SendFrameTest, EmptyFrameWritesNothingEvenWithoutRoom)
 {
@@ -164,16 +199,65 @@ TEST(FilterOrLengthRecogniseTest, PatternsOfTwoOrFourBytes)
     EXPECT_EQ(filter.GetLength(), 10);
 }
 
-TEST(FilterOrLengthRecogniseTest, RecordStaysWithinItsThreeHundredBytes)
+// The size byte counts the rest of the record: a record it cannot count is refused and the
+// record stays as it was, within its 300 bytes.
+template <typename Call>
+std::optional<CEcuCommException> Refusal(Call call)
+{
+    try {
+        call();
+    } catch (const CEcuCommException& error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+TEST(FilterOrLengthRecogniseTest, PatternsStopWhereTheSizeByteEnds)
 {
     CFilterOrLengthRecognise filter;
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 51; ++i)
         filter.AddPattern(Piece({0x01, 0x02, 0x03, 0x04}));
-    EXPECT_LE(filter.GetLength(), CFilterOrLengthRecognise::kDataSize);
-    EXPECT_EQ(filter.GetLength(), 2 + 59 * 5);
-    const Bytes big(297, 0x5A);
-    filter.SetFilter(0, 255, big.data());
-    EXPECT_EQ(filter.GetLength(), 4 + 255);
+    EXPECT_EQ(filter.GetLength(), 2 + 51 * 5);
+    EXPECT_EQ(filter.GetData()[1], 255);
+    const Bytes before = Data(filter);
+    for (const Bytes& pattern : {Bytes{0x01, 0x02, 0x03, 0x04}, Bytes{0x01, 0x02}}) {
+        const auto refused = Refusal([&] { filter.AddPattern(Piece(pattern)); });
+        ASSERT_TRUE(refused.has_value()) << pattern.size();
+        EXPECT_EQ(refused->GetErrorCode(), 6);
+        EXPECT_EQ(refused->GetFunctionName(), L"CFilterOrLengthRecognise::AddPattern");
+        EXPECT_EQ(Data(filter), before);
+    }
+    filter.AddPattern(Piece({0x01, 0x02, 0x03}));  // a size that is never taken is still ignored
+    EXPECT_EQ(Data(filter), before);
 }
+
+struct FilterSizeCase {
+    int count;
+    bool taken;
+};
+
+class FilterSizeTest : public ::testing::TestWithParam<FilterSizeCase> {};
+
+TEST_P(FilterSizeTest, ACountTheSizeByteCannotHoldIsRefused)
+{
+    CFilterOrLengthRecognise filter;
+    filter.SetKind81(1, 2, 3);
+    const Bytes bytes(300, 0x5A);
+    const auto refused = Refusal([&] { filter.SetFilter(7, GetParam().count, bytes.data()); });
+    EXPECT_EQ(!refused, GetParam().taken);
+    if (GetParam().taken) {
+        EXPECT_EQ(filter.GetLength(), 4 + GetParam().count);
+        EXPECT_EQ(filter.GetData()[1], GetParam().count + 2);
+        EXPECT_EQ(filter.GetData()[3], GetParam().count);
+        return;
+    }
+    EXPECT_EQ(refused->GetErrorCode(), 6);
+    EXPECT_EQ(refused->GetFunctionName(), L"CFilterOrLengthRecognise::SetFilter");
+    EXPECT_EQ(Data(filter), (Bytes{0x81, 0x03, 1, 2, 3})) << "the record before stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, FilterSizeTest, ::testing::Values(
+    FilterSizeCase{0, true}, FilterSizeCase{1, true}, FilterSizeCase{253, true}, FilterSizeCase{254, false},
+    FilterSizeCase{255, false}, FilterSizeCase{296, false}, FilterSizeCase{-1, false}));
 
 }  // namespace
