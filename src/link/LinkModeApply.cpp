@@ -13,6 +13,8 @@ constexpr uint32_t kWeakSignal = 0x10080024;
 constexpr uint32_t kMiddleSignal = 0x10080025;
 constexpr uint32_t kModuleFailed = 0x10080031;
 constexpr uint32_t kProfileFailed = 0x10080032;
+// No text of the string files says this; the words are ours.
+constexpr const wchar_t* kNotSaved = L"The new SSID could not be saved in \"Config.xml\".";
 
 void Show(ILinkModePage& page, uint32_t id, const wchar_t* english)
 {
@@ -62,12 +64,14 @@ void CLinkModeApply::Run(ILinkModePage& page)
         return;
     }
     const bool renamed = entered != stored;
+    m_unsaved = false;
     if (m_state != kWlanConnected) {
         JoinNetwork(page, entered, *narrow, renamed);
         if (m_state == kWlanConnected)
             ShowConnected(page);
         else
             Show(page, kNoSignal, L"Can not find the USB or WIFI signal.");
+        ShowUnsaved(page);
         return;
     }
     if (renamed && !ReconfigureModule(page, entered, *narrow)) {
@@ -77,6 +81,12 @@ void CLinkModeApply::Run(ILinkModePage& page)
     }
     if (m_state == kWlanConnected)
         ShowConnected(page);
+    ShowUnsaved(page);
+}
+
+void CLinkModeApply::Store(ILinkModePage& page, const std::wstring& ssid)
+{
+    m_unsaved = !page.StoreSsid(ssid);
 }
 
 void CLinkModeApply::JoinNetwork(ILinkModePage& page, const std::wstring& ssid, const std::string& narrow,
@@ -87,7 +97,7 @@ void CLinkModeApply::JoinNetwork(ILinkModePage& page, const std::wstring& ssid, 
             Connect(page, narrow, kWlanSetProfileOnly, WLAN_KEY_SOURCE::FactoryModule);
         m_state = Connect(page, narrow, kWlanSetProfileAndConnect, WLAN_KEY_SOURCE::FactoryModule);
         if (m_state == kWlanConnected && renamed)
-            page.StoreSsid(ssid);
+            Store(page, ssid);
     }
 }
 
@@ -98,7 +108,7 @@ bool CLinkModeApply::ReconfigureModule(ILinkModePage& page, const std::wstring& 
         Show(page, kModuleFailed, L"Failed to set new SSID");
         return false;
     }
-    page.StoreSsid(ssid);
+    Store(page, ssid);
     m_state = Connect(page, narrow, kWlanSetProfileOnly, WLAN_KEY_SOURCE::ConfiguredModule);
     if (m_state == kWlanProfileSet) {
         for (int retry = 0; retry < kProfileRetries && m_state != kWlanConnected; ++retry) {
@@ -113,6 +123,12 @@ bool CLinkModeApply::ReconfigureModule(ILinkModePage& page, const std::wstring& 
              L"Can not find the USB or WIFI signal.Please let the Oskel power-off then power-on,and try again");
     }
     return true;
+}
+
+void CLinkModeApply::ShowUnsaved(ILinkModePage& page)
+{
+    if (m_unsaved)
+        page.ShowMessage(kNotSaved);
 }
 
 void CLinkModeApply::ShowConnected(ILinkModePage& page)

@@ -2,7 +2,9 @@
 // What applying the link-mode page does, apart from the page's windows: the USB or Wi-Fi layout,
 // the checks of the new network name, joining the network, reconfiguring the module, and the
 // messages of each outcome. The page supplies its controls and the outside world through
-// ILinkModePage, so the whole road runs in tests without a window.
+// ILinkModePage, so the whole road runs in tests without a window. A new name that the network or
+// the module took but "Config.xml" did not is said last, after the outcome: the next start would
+// otherwise show the old name as if it were still in force.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,7 +16,8 @@ public:
     virtual ~ILinkModePage() = default;
     virtual bool HasUsbSerialPort() = 0;
     virtual std::wstring StoredSsid() = 0;
-    virtual void StoreSsid(const std::wstring& ssid) = 0;
+    // False when the name could not be written to "Config.xml".
+    virtual bool StoreSsid(const std::wstring& ssid) = 0;
     virtual std::wstring EnteredSsid() = 0;
     virtual void ShowUsbLayout() = 0;
     // The Wi-Fi rows shown, the name in the box, the signal "Unknown".
@@ -48,10 +51,13 @@ public:
 
 private:
     int Connect(ILinkModePage& page, const std::string& ssid, int mode, WLAN_KEY_SOURCE keys);
+    void Store(ILinkModePage& page, const std::wstring& ssid);
     void JoinNetwork(ILinkModePage& page, const std::wstring& ssid, const std::string& narrow, bool renamed);
     bool ReconfigureModule(ILinkModePage& page, const std::wstring& ssid, const std::string& narrow);
     void ShowConnected(ILinkModePage& page);
+    void ShowUnsaved(ILinkModePage& page);
 
     int m_state = kWlanNotFound;
+    bool m_unsaved = false;  // the last store of the new name failed
     uint32_t m_quality = 0;
 };

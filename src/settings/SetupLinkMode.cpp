@@ -103,9 +103,9 @@ std::wstring CSetupLinkMode::StoredSsid()
     return GetConfigValue(kWifiElement, kSsidKey, kDefaultSsid);
 }
 
-void CSetupLinkMode::StoreSsid(const std::wstring& ssid)
+bool CSetupLinkMode::StoreSsid(const std::wstring& ssid)
 {
-    SetConfigValue(kWifiElement, kSsidKey, ssid.c_str());
+    return SetConfigValue(kWifiElement, kSsidKey, ssid.c_str());
 }
 
 std::wstring CSetupLinkMode::EnteredSsid()

@@ -51,7 +51,7 @@ private:
     // ILinkModePage
     bool HasUsbSerialPort() override;
     std::wstring StoredSsid() override;
-    void StoreSsid(const std::wstring& ssid) override;
+    bool StoreSsid(const std::wstring& ssid) override;
     std::wstring EnteredSsid() override;
     void ShowUsbLayout() override;
     void ShowWifiLayout(const std::wstring& ssid) override;

@@ -29,16 +29,19 @@ public:
     std::vector<std::string> configured;
     std::vector<unsigned> waits;
     bool narrowWorks = true;
+    bool storeWorks = true;
     int moduleAnswer = 1;
     // What the wireless service answers: the result and the quality for each call.
     std::function<int(const CONNECT_CALL&, uint32_t&)> connect = [](const CONNECT_CALL&, uint32_t&) { return 0; };
 
     bool HasUsbSerialPort() override { return usb; }
     std::wstring StoredSsid() override { return stored; }
-    void StoreSsid(const std::wstring& ssid) override
+    bool StoreSsid(const std::wstring& ssid) override
     {
-        stored = ssid;
         stores.push_back(ssid);
+        if (storeWorks)
+            stored = ssid;
+        return storeWorks;
     }
     std::wstring EnteredSsid() override { return entered; }
     void ShowUsbLayout() override { layout = L"USB"; }
@@ -240,6 +243,55 @@ TEST_F(LinkModeApplyTest, TheSameNameWhileConnectedOnlyTellsTheSignal)
     apply.Run(page);
     EXPECT_TRUE(page.configured.empty());
     EXPECT_TRUE(page.connects.empty());
+    EXPECT_EQ(page.LastMessage(), L"Already connected.");
+}
+
+// A new name the network or the module took but "Config.xml" did not keep is said, after the
+// outcome, whichever road stored it.
+struct UnsavedCase {
+    const char* name;
+    bool reconfigure;  // the module's network was joined before, so the module is renamed
+    std::vector<std::wstring> lastMessages;
+};
+
+void PrintTo(const UnsavedCase& c, std::ostream* out) { *out << c.name; }
+
+class LinkModeUnsavedTest : public LinkModeApplyTest, public ::testing::WithParamInterface<UnsavedCase> {};
+
+TEST_P(LinkModeUnsavedTest, AFailedStoreOfTheNewNameIsSaid)
+{
+    if (GetParam().reconfigure)
+        Connect();
+    page.entered = L"Bay7";
+    page.storeWorks = false;
+    page.connect = [](const CONNECT_CALL& call, uint32_t& quality) { return Joins(call, quality, 85); };
+    apply.Run(page);
+    EXPECT_FALSE(page.stores.empty());
+    EXPECT_EQ(page.stored, L"Pelgrid");
+    EXPECT_EQ(apply.State(), kWlanConnected);
+    ASSERT_GE(page.messages.size(), GetParam().lastMessages.size());
+    EXPECT_EQ(std::vector<std::wstring>(page.messages.end() - static_cast<std::ptrdiff_t>(GetParam().lastMessages.size()),
+                                        page.messages.end()),
+              GetParam().lastMessages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roads, LinkModeUnsavedTest, ::testing::Values(
+    UnsavedCase{"joining_a_renamed_network", false,
+                {L"Already connected.", L"The new SSID could not be saved in \"Config.xml\"."}},
+    UnsavedCase{"renaming_the_module", true,
+                {L"Already connected.", L"The new SSID could not be saved in \"Config.xml\"."}}),
+    [](const ::testing::TestParamInfo<UnsavedCase>& param) { return std::string(param.param.name); });
+
+TEST_F(LinkModeApplyTest, AStoreThatWorksAgainSaysNothingMore)
+{
+    page.entered = L"Bay7";
+    page.storeWorks = false;
+    page.connect = [](const CONNECT_CALL& call, uint32_t& quality) { return Joins(call, quality, 85); };
+    apply.Run(page);
+    page.storeWorks = true;
+    page.messages.clear();
+    apply.Run(page);
+    EXPECT_EQ(page.stored, L"Bay7");
     EXPECT_EQ(page.LastMessage(), L"Already connected.");
 }
 

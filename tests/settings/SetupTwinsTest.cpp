@@ -354,6 +354,24 @@ TEST_F(LinkModePageTest, AModuleThatOnlyRedirectsKeepsItsNameAndSaysSo)
     EXPECT_EQ(StoredConfig(), before);
 }
 
+// An installation whose "Config.xml" has no Wi-Fi element cannot keep a name: the module is renamed
+// all the same, and the page says that the name was not saved.
+TEST_F(LinkModePageTest, ARenamedModuleWhoseNameCannotBeSavedSaysSo)
+{
+    UseConfig("<SYSTEM SCREENMODE=\"0\" />");
+    const std::string before = StoredConfig();
+    CSetupLinkMode& page = OpenLinkPage();
+    Apply(page);
+    ASSERT_EQ(page.ConnectionState(), 3);
+    Enter(page, L"Bay&7");
+    Apply(page);
+    EXPECT_EQ(module.Requests().size(), 3u);
+    EXPECT_EQ(InfoText(), L"The new SSID could not be saved in \"Config.xml\".");
+    EXPECT_EQ(StoredConfig(), before);
+    EXPECT_EQ(Text(page, CSetupLinkMode::kSsidEdit), L"Bay&7") << "the name the module now has";
+    KeepSnapshot(L"setup_link_mode_not_saved.png");
+}
+
 TEST_F(LinkModePageTest, ANameOfTwelveCharactersIsRefusedBeforeAnythingIsSent)
 {
     UseConfig("<WIFI SSID=\"Pelgrid\" />");
