@@ -22,6 +22,12 @@ public:
     void SetBitmaps(int picture, int second, int third);
     virtual void SetChecked(bool on);
     bool GetChecked() const { return m_latched; }
+    // Two numbers the owner keeps on the button (which entry it stands for, and that entry's
+    // state); neither changes the drawing nor the latched state.
+    void SetIndex(int index) { m_index = index; }
+    int GetIndex() const { return m_index; }
+    void SetState(int state) { m_state = state; }
+    int GetState() const { return m_state; }
 
     // Draws the button as it looks in the given owner-draw state into any device context.
     void DrawButton(HDC dc, const RECT& item, UINT itemState);
@@ -43,4 +49,6 @@ private:
     bool m_latched = false;
     std::wstring m_caption;
     std::wstring m_subText;
+    int m_index = 0;
+    int m_state = 0;
 };

@@ -2,6 +2,8 @@
 // box and the version button, in real windows and drawn into bitmaps.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <windows.h>
 
 #include <string>
@@ -193,6 +195,47 @@ INSTANTIATE_TEST_SUITE_P(Lines, VersionBtnTest, ::testing::Values(
     VersionTextCase{L"", L"2026-11-02", true, false, true},
     VersionTextCase{L"V10.1", L"", true, true, false},
     VersionTextCase{L"V10.1", L"2026-11-02", false, false, false}));
+
+// The owner's two numbers: each kept as given, apart from each other and from the latched state,
+// and neither changes what the button draws.
+struct VersionNumbersCase {
+    int index;
+    int state;
+    bool latched;
+};
+
+class VersionBtnNumbersTest : public SmallControlsTest, public ::testing::WithParamInterface<VersionNumbersCase> {};
+
+TEST_P(VersionBtnNumbersTest, KeepsItsIndexAndStateApartFromItsLatch)
+{
+    CVersionBtn button;
+    ASSERT_TRUE(button.Create(WS_VISIBLE, RECT{0, 0, 320, 80}, parent.Handle(), kControlId));
+    EXPECT_EQ(button.GetIndex(), 0);
+    EXPECT_EQ(button.GetState(), 0);
+    button.SetText(L"V10.1");
+    button.SetSubText(L"2026-11-02");
+    button.SetShowText(true);
+    CTestPicture before(320, 80);
+    button.DrawButton(before.Dc(), RECT{0, 0, 320, 80}, 0);
+
+    button.SetIndex(GetParam().index);
+    button.SetChecked(GetParam().latched);
+    button.SetState(GetParam().state);
+    EXPECT_EQ(button.GetIndex(), GetParam().index);
+    EXPECT_EQ(button.GetState(), GetParam().state);
+    EXPECT_EQ(button.GetChecked(), GetParam().latched);
+    EXPECT_EQ(button.GetText(), L"V10.1");
+    CTestPicture after(320, 80);
+    button.DrawButton(after.Dc(), RECT{0, 0, 320, 80}, 0);
+    for (const RECT& area : {RECT{0, 0, 113, 80}, RECT{113, 10, 305, 40}, RECT{113, 40, 305, 70}})
+        EXPECT_EQ(after.CountNotWhite(area), before.CountNotWhite(area));
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, VersionBtnNumbersTest, ::testing::Values(
+    VersionNumbersCase{3, 2, false},
+    VersionNumbersCase{-1, 0, true},
+    VersionNumbersCase{0, 1, true},
+    VersionNumbersCase{INT_MAX, INT_MIN, false}));
 
 TEST_F(SmallControlsTest, VersionBtnKeepsItsTextsAndTakesItsPicture)
 {
