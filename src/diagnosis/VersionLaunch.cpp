@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "DescriptionText.h"
 #include "StringResources.h"
 
 namespace {
@@ -53,9 +54,7 @@ VERSION_DESCRIPTION SplitDescription(const std::wstring& text)
 {
     VERSION_DESCRIPTION parts;
     const size_t lineFeed = text.find(L'\n');
-    parts.versionLine = text.substr(0, lineFeed);
-    if (const size_t carriageReturn = parts.versionLine.find(L'\r'); carriageReturn != std::wstring::npos)
-        parts.versionLine.resize(carriageReturn);
+    parts.versionLine = DescriptionFirstLine(text);
     if (lineFeed != std::wstring::npos)
         parts.description = text.substr(lineFeed + 1);
     return parts;

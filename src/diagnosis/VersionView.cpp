@@ -11,6 +11,7 @@
 #include "FileFindPro.h"
 #include "HarrowfenView.h"
 #include "IniFile.h"
+#include "LanguageTextFile.h"
 #include "MainFrame.h"
 #include "MakerView.h"
 #include "MiddleLeftModel.h"
@@ -29,7 +30,6 @@ namespace {
 constexpr UINT_PTR kLaunchTimer1 = 1;
 constexpr UINT_PTR kLaunchTimer2 = 2;
 constexpr UINT_PTR kListingTimer = 3;
-constexpr size_t kMaxDescriptionBytes = 1u << 20;
 
 bool Exists(const std::wstring& path)
 {
@@ -178,25 +178,6 @@ void CVersionView::LayOut()
 void CVersionView::EnableList(bool enable)
 {
     EnableWindow(Item(IDC_VERSION_LIST), enable);
-}
-
-std::optional<std::wstring> CVersionView::ReadDescriptionFile(const std::wstring& path) const
-{
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytesUpTo(path, kMaxDescriptionBytes, bytes)) {
-        Sleep(20);  // a file being written: one more try
-        if (!ReadFileBytesUpTo(path, kMaxDescriptionBytes, bytes))
-            return std::nullopt;
-    }
-    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        std::wstring text;
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-            text.push_back(static_cast<wchar_t>(bytes[i] | bytes[i + 1] << 8));
-        return text;
-    }
-    bytes.push_back(0);
-    const WideBuffer wide = Utf8ToWide(reinterpret_cast<const char*>(bytes.data()));
-    return wide ? wide.get() : L"";
 }
 
 void CVersionView::ListVersionsNow()

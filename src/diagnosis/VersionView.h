@@ -64,7 +64,6 @@ private:
     void OnLaunchStep1();
     void OnLaunchStep2();
     void EnableList(bool enable);
-    std::optional<std::wstring> ReadDescriptionFile(const std::wstring& path) const;
 
     std::wstring m_strMakerDir;
     uint32_t m_nLinkProgramId = 0;

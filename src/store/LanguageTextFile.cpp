@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "ConfigStore.h"
-#include "FileBytes.h"
+#include "DescriptionText.h"
+#include "ScopedWin.h"
+#include "TextConversion.h"
 
 namespace {
-
-// Description texts are a few kilobytes; a larger file is not one.
-constexpr size_t kMaxTextBytes = 4u << 20;
 
 // The language code becomes a folder and a file name; one that is not a plain name names nothing.
 bool IsPlainName(const std::wstring& name)
@@ -20,28 +19,69 @@ bool IsPlainName(const std::wstring& name)
            name.find(L"..") == std::wstring::npos;
 }
 
+HANDLE OpenForReading(const std::wstring& path)
+{
+    return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool IsMissing(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// The file's bytes, read whole; false when it cannot be opened, is too large or a read fails.
+bool ReadBytes(const std::wstring& path, std::vector<uint8_t>& bytes)
+{
+    CScopedHandle file(OpenForReading(path));
+    const DWORD error = GetLastError();
+    // A description being written by an install is locked for a moment; a missing one stays missing.
+    if (!file.Get() && !IsMissing(error)) {
+        Sleep(20);
+        file.Reset(OpenForReading(path));
+    }
+    if (!file.Get())
+        return false;
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > kMaxDescriptionBytes)
+        return false;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD got = 0;
+    if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) ||
+                           got != bytes.size()))
+        return false;
+    return true;
+}
+
 }  // namespace
+
+std::optional<std::wstring> ReadDescriptionFile(const std::wstring& path)
+{
+    std::vector<uint8_t> bytes;
+    if (!ReadBytes(path, bytes))
+        return std::nullopt;
+    DESCRIPTION_BYTES decoded = DecodeDescriptionBytes(bytes);
+    if (decoded.utf16)
+        return std::move(decoded.wideText);
+    if (decoded.narrowText.empty())
+        return std::wstring();
+    const WideBuffer wide = Utf8ToWide(decoded.narrowText.c_str());
+    return wide ? std::wstring(wide.get()) : std::wstring();
+}
 
 std::wstring LoadLanguageTextFile(const std::wstring& folder)
 {
     const std::wstring language = GetConfigValue(L"COMMON\\LANGUAGE", L"CURMODE", L"EN");
     if (!IsPlainName(language))
         return std::wstring();
+    const std::wstring path = folder + language + L"\\" + language + L".txt";
     std::vector<uint8_t> bytes;
-    if (!ReadFileBytesUpTo(folder + language + L"\\" + language + L".txt", kMaxTextBytes, bytes))
+    if (!ReadBytes(path, bytes))
         return std::wstring();
-
-    size_t start = 0;
-    if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
-        start = 3;  // editors mark UTF-8 so; the mark is no part of the text
-    const char* text = reinterpret_cast<const char*>(bytes.data()) + start;
-    const int length = static_cast<int>(bytes.size() - start);
-    if (length == 0)
-        return std::wstring();
-    const int wideLength = MultiByteToWideChar(CP_UTF8, 0, text, length, nullptr, 0);
-    if (wideLength <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, length, wide.data(), wideLength);
-    return wide;
+    const DESCRIPTION_BYTES decoded = DecodeDescriptionBytes(bytes);
+    if (decoded.utf16)
+        return decoded.wideText;
+    const WideBuffer wide = decoded.narrowText.empty() ? nullptr : Utf8ToWide(decoded.narrowText.c_str());
+    return wide ? DescriptionFirstLine(wide.get()) : std::wstring();
 }

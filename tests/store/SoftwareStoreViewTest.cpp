@@ -18,6 +18,7 @@
 #include "ProcessRunner.h"
 #include "ProgramRun.h"
 #include "SoftwareFixture.h"
+#include "SoftwareManagementView.h"
 #include "SoftwareStoreMakerVersionView.h"
 #include "SoftwareStoreView.h"
 #include "StoreListRules.h"
@@ -187,6 +188,33 @@ TEST_F(SoftwareStoreViewTest, TilesOfferUpdatesFirstThenNewThenInstalled)
     EXPECT_FALSE(Shown(1116));
     EXPECT_FALSE(Shown(1117));
     KeepSnapshot(L"store.png");
+}
+
+// A description written as UTF-16 with its mark gives the installed version as a narrow one does:
+// the package is installed, not offered as an update, and the installed page shows its version.
+TEST_F(SoftwareStoreViewTest, AUtf16DescriptionMarksItsPackageInstalled)
+{
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("V1.00\r\nAbout the software\r\n"))
+        utf16 += {c, '\0'};
+    SOFTWARE_FOLDER rowan = MakerAt(L"ROWAN", "");
+    rowan.languages = {{L"EN", utf16}};
+    software.Install(rowan);
+    software.Load();
+    Offer({{"ROWAN", "1.00"}});
+    OpenStore();
+    EXPECT_EQ(grid().GetState(TileOf(L"Rowan")), kInstalled);
+    EXPECT_FALSE(grid().IsMarked(TileOf(L"Rowan")));
+
+    frame->SwitchView(445, 1);
+    CSoftwareBtn* installed = static_cast<CSoftwareManagementView*>(frame->View(445))->Grid(0);
+    ASSERT_NE(installed, nullptr);
+    std::vector<std::wstring> versions;
+    for (size_t i = 0; i < installed->GetCount(); ++i) {
+        if (installed->GetItemName(i) == L"Rowan")
+            versions.push_back(installed->GetItemText(i));
+    }
+    EXPECT_EQ(versions, (std::vector<std::wstring>{L"V1.00"}));
 }
 
 // Two packages downloaded and unpacked for real; the maker chooser lists them at once.
