@@ -43,6 +43,15 @@ int Ask(const std::wstring& text)
     return static_cast<int>(box.DoModal());
 }
 
+// A diagnostic program that ended before its start-of-diagnosis request is never forgotten by the
+// end of a diagnosis: counted as running, it would hold off every later launch.
+bool IsDiagProgramRunning()
+{
+    if (const HANDLE program = DiagProgramProcess(); program && WaitForSingleObject(program, 0) == WAIT_OBJECT_0)
+        SetDiagProgramProcess(nullptr);
+    return DiagProgramProcess() != nullptr;
+}
+
 std::string ToAnsi(const std::wstring& text)
 {
     const int length = WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -119,6 +128,7 @@ void CVersionView::OnShowView()
     const std::wstring logging =
         ReadIniString((m_strMakerDir + L"Group.ini").c_str(), L"Group", L"Logging_Supported", L"false");
     ShowWindow(Item(IDC_VERSION_RECORD), _wcsicmp(logging.c_str(), L"true") == 0 ? SW_SHOW : SW_HIDE);
+    SetRecordFlagFromBox();
     SetTimer(Handle(), kListingTimer, 10, nullptr);
 
     std::vector<uint8_t> version;
@@ -268,8 +278,17 @@ void CVersionView::OnSelectionChanged()
 
 void CVersionView::OnRecord()
 {
-    const bool ticked = SendDlgItemMessageW(Handle(), IDC_VERSION_RECORD, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    ResSetRecordFlag(ticked ? "1" : "0");
+    SetRecordFlagFromBox();
+}
+
+// The start answer carries what the user sees: a tick given for a maker that records stays in the
+// process-wide flag, and must not reach a maker whose box is hidden, where nobody can clear it.
+void CVersionView::SetRecordFlagFromBox()
+{
+    const HWND box = Item(IDC_VERSION_RECORD);
+    const bool shown = (GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) != 0;
+    const bool ticked = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ResSetRecordFlag(shown && ticked ? "1" : "0");
 }
 
 void CVersionView::OpenHelpDocument()
@@ -288,13 +307,37 @@ void CVersionView::OnBack()
         frame->SwitchView(m_nReturnViewId, 1);
 }
 
+void CVersionView::OnHideView()
+{
+    ++m_nLeaveCount;
+    CancelLaunch();
+    CFormViewEx::OnHideView();
+}
+
+// The steps of a launch wait on timers of this view. Left running behind another view, they would
+// load the interface and start the diagnostic program there, with the software folder that the
+// choosers clear.
+void CVersionView::CancelLaunch()
+{
+    KillTimer(Handle(), kLaunchTimer1);
+    KillTimer(Handle(), kLaunchTimer2);
+    if (!m_bLaunching)
+        return;
+    m_progress.SetPos(0);
+    m_progress.Show(SW_HIDE);
+    SetDlgItemTextW(Handle(), IDC_VERSION_STATUS, L"");
+    EnableList(true);
+    EndLaunch();
+}
+
 void CVersionView::OnAccept()
 {
     if (m_bLaunching)
         return;
     if (ResGetRunModeFlag() == L"1") {
+        const unsigned leaves = m_nLeaveCount;
         const std::wstring question = ResGetStringOr(0x1008000A, L"Run Mode") + L" : " + ResGetStringOr(0x10000013, L"Demo");
-        if (Ask(question) != IDOK)
+        if (Ask(question) != IDOK || leaves != m_nLeaveCount)
             return;
     }
     SetStatus(ResGetStringOr(0x10000603, L"Downloading communication program..."));
@@ -323,11 +366,15 @@ bool CVersionView::IsInterfaceNetworkConnected()
 
 void CVersionView::StartDiagnosis()
 {
-    if (m_bLaunching || DiagProgramProcess())
+    if (m_bLaunching || IsDiagProgramRunning())
         return;
     m_bLaunching = true;
+    const unsigned leaves = m_nLeaveCount;
     if (ResGetRunModeFlag() != L"1" && !IsInterfaceNetworkConnected()) {
-        if (Ask(ResGetStringOr(0x10080030, L"Connect Nuthawk failed, Please make sure WIFI connected correctly.")) != IDOK) {
+        const int answer = Ask(ResGetStringOr(0x10080030, L"Connect Nuthawk failed, Please make sure WIFI connected correctly."));
+        if (leaves != m_nLeaveCount)
+            return;  // the user went elsewhere meanwhile: that ended the launch
+        if (answer != IDOK) {
             ShowWindow(Item(IDC_VERSION_STATUS), SW_HIDE);
             EndLaunch();
             return;
@@ -340,6 +387,8 @@ void CVersionView::StartDiagnosis()
         m_link.ReadInterfaceVersion();
         if (!m_link.ResetInterface(0)) {
             Ask(ResGetStringOr(0x10000608, L"Reset failed! \r\nYou'd better try again or power off and then on!"));
+            if (leaves != m_nLeaveCount)
+                return;
             EnableList(true);
             SetStatus(L"");
             EndLaunch();

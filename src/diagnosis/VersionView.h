@@ -30,6 +30,8 @@ public:
     void SetReturnViewId(int viewId) { m_nReturnViewId = viewId; }
 
     void OnShowView() override;
+    // Leaving the view cancels a launch that has not started the program yet.
+    void OnHideView() override;
     void OnBack() override;
     void OnAccept() override;
     void OnPrint() override {}
@@ -63,13 +65,18 @@ private:
     void SetStatus(const std::wstring& text);
     void OnLaunchStep1();
     void OnLaunchStep2();
+    void CancelLaunch();
     void EnableList(bool enable);
+    void SetRecordFlagFromBox();
 
     std::wstring m_strMakerDir;
     uint32_t m_nLinkProgramId = 0;
     // A launch runs over two timers and may ask questions on the way; a second Accept or double
     // click in that time must not start a second diagnostic program.
     bool m_bLaunching = false;
+    // Counts the times the view was left: a question answered after the user went elsewhere
+    // belongs to a launch that is over.
+    unsigned m_nLeaveCount = 0;
     void EndLaunch();
     CLaunchLink m_link;
     std::wstring m_strVersionLine;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <fstream>
 
 #include "../frame/FrameFixture.h"
@@ -47,6 +50,10 @@ protected:
         SetModalAnswerer({});
         ResSetRunModeFlag(L"0");
         ResSetDiagDebug(0);
+        ResSetMakerList({});
+        ResSetRecordFlag("0");
+        UseWifiAnswerForTest({});
+        CLaunchLink::SetPauseScaleForTest(100);
         SetDiagProgramProcess(nullptr);
         MainFrameTest::TearDown();
     }
@@ -76,6 +83,26 @@ protected:
             Sleep(5);
         }
         return done();
+    }
+
+    // Whether a launch step still waits on its timer (the check removes it).
+    bool StepArmed(const CVersionView& view, UINT_PTR step) const { return KillTimer(view.Handle(), step) != FALSE; }
+    bool ListEnabled(const CVersionView& view) const { return IsWindowEnabled(GetDlgItem(view.Handle(), 1006)) != FALSE; }
+
+    // The interface simulated behind the stand-in library, "LINK.bin" beside the program, the PC on
+    // the interface's network, and the steps' pauses short.
+    void PrepareInterface(CSimulatorRun& simulator, const std::string& control)
+    {
+        ASSERT_TRUE(simulator.WaitUntilListening());
+        simulator.SetControl(control);
+        fs::copy_file(BuildProgramFolder() / "Link.dll", programFolder / "Link.dll");
+        std::string image(3328 + 100, '\0');
+        for (size_t i = 0; i < image.size(); ++i)
+            image[i] = static_cast<char>(i * 7 + 3);
+        std::ofstream(programFolder / "LINK.bin", std::ios::binary) << image;
+        UseWifiAnswerForTest([](const std::string& ssid) { return ssid == "KORVE"; });
+        CLaunchLink::SetPauseScaleForTest(1);
+        ResSetRunModeFlag(L"0");
     }
 
     fs::path maker;
@@ -267,6 +294,131 @@ TEST_F(VersionViewTest, DiagnoseLaunchLoadsTheInterfaceProgramAndAnnouncesTheGro
     EXPECT_NE(std::find(boxes.begin(), boxes.end(), L"Operation is completed, please pull out the Nuthawk!"), boxes.end());
     UseWifiAnswerForTest({});
     CLaunchLink::SetPauseScaleForTest(100);
+}
+
+// Leaving the view while a launch waits on its timers ends the launch: nothing is loaded or
+// started behind the next view, and the next visit can launch again.
+enum class LEAVE_BY { Back, RegionTab, TopBar };
+
+struct LeaveCase {
+    const char* name;
+    LEAVE_BY way;
+};
+
+class VersionViewLeaveTest : public VersionViewTest, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(VersionViewLeaveTest, LeavingCancelsTheLaunch)
+{
+    ResSetMakerList({L"Europe", L"Asia"});
+    AddVersion("V1", "V1.0\n");
+    std::ofstream(maker / "V1" / "MAKER.exe") << "never started: the debug flag leaves it to the developer";
+    ResSetRunModeFlag(L"1");
+    ResSetDiagDebug(1);
+    CVersionView& view = Show();
+    view.SendMsg(WM_COMMAND, 3004);
+    ASSERT_EQ(view.StatusText(), L"Downloading communication program...");
+    switch (GetParam().way) {
+    case LEAVE_BY::Back:
+        view.SendMsg(WM_COMMAND, 3001);
+        break;
+    case LEAVE_BY::RegionTab: {
+        CBmpBtn* tab = frame->MiddleLeftBar().GetButton(1);
+        ASSERT_NE(tab, nullptr);
+        frame->MiddleLeftBar().SendMsg(WM_COMMAND, MAKEWPARAM(1091, BN_CLICKED), reinterpret_cast<LPARAM>(tab->Handle()));
+        break;
+    }
+    case LEAVE_BY::TopBar:
+        frame->TopBar().SendMsg(WM_COMMAND, MAKEWPARAM(1102, BN_CLICKED), 0);
+        break;
+    }
+    ASSERT_NE(frame->CurrentViewId(), 136);
+    EXPECT_FALSE(StepArmed(view, 1)) << "the interface step would run behind the next view";
+    EXPECT_FALSE(StepArmed(view, 2)) << "the start would run behind the next view";
+
+    frame->SwitchView(131, 1);
+    Show();
+    const size_t asked = boxes.size();
+    view.SendMsg(WM_COMMAND, 3004);
+    EXPECT_EQ(boxes.size(), asked + 1) << "the launch that was left is over; a new one asks again";
+    EXPECT_TRUE(PumpUntil([&] { return ListEnabled(view); })) << "and runs to its end";
+    EXPECT_EQ(DiagProgramProcess(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, VersionViewLeaveTest, ::testing::Values(
+    LeaveCase{"Back", LEAVE_BY::Back}, LeaveCase{"RegionTab", LEAVE_BY::RegionTab}, LeaveCase{"TopBar", LEAVE_BY::TopBar}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+// The Wi-Fi question is open while the user goes elsewhere: its answer belongs to a launch that is
+// over, and changes neither the run mode nor starts anything.
+TEST_F(VersionViewTest, AnAnswerGivenAfterLeavingStartsNothing)
+{
+    AddVersion("V1", "V1.0\n");
+    std::ofstream(maker / "V1" / "MAKER.exe") << "never started";
+    UseWifiAnswerForTest([](const std::string&) { return false; });
+    ResSetRunModeFlag(L"0");
+    CVersionView& view = Show();
+    const std::wstring question = L"Connect Nuthawk failed, Please make sure WIFI connected correctly.";
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        boxes.push_back(box.text);
+        if (box.text == question)
+            view.SendMsg(WM_COMMAND, 3001);
+        return IDOK;
+    });
+    view.SendMsg(WM_COMMAND, 3004);
+    ASSERT_EQ(std::count(boxes.begin(), boxes.end(), question), 1);
+    EXPECT_NE(frame->CurrentViewId(), 136);
+    EXPECT_EQ(ResGetRunModeFlag(), L"0") << "Demo Mode was answered for a launch that had ended";
+    EXPECT_FALSE(StepArmed(view, 1));
+    EXPECT_EQ(DiagProgramProcess(), nullptr);
+}
+
+// A diagnostic program that ends before its start-of-diagnosis request is never forgotten by the
+// end of a diagnosis; it must not hold off the next launch.
+TEST_F(VersionViewTest, AProgramThatEndedEarlyDoesNotBlockTheNextLaunch)
+{
+    SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, L"hSemaphore"));
+    ASSERT_TRUE(frame->MakerView().CreateSharedMemory());
+    AddVersion("V1", "V1.0\n");
+    fs::copy_file(BuildProgramFolder() / "MAKER.exe", maker / "V1" / "MAKER.exe");
+    std::ofstream(maker / "V1" / "maker-script.txt") << "sleep 0\n";  // ends without a request
+    ResSetRunModeFlag(L"1");
+    CVersionView& view = Show();
+    const auto launchAndWaitForTheEnd = [&]() -> DWORD {
+        view.SendMsg(WM_COMMAND, 3004);
+        if (!PumpUntil([] { return DiagProgramProcess() != nullptr; }))
+            return 0;
+        const DWORD id = GetProcessId(DiagProgramProcess());
+        EXPECT_EQ(WaitForSingleObject(DiagProgramProcess(), 30000), WAIT_OBJECT_0);
+        return id;
+    };
+    const DWORD first = launchAndWaitForTheEnd();
+    ASSERT_NE(first, 0u) << view.StatusText();
+    ASSERT_NE(DiagProgramProcess(), nullptr) << "nothing told the shell that the program ended";
+    const DWORD second = launchAndWaitForTheEnd();
+    EXPECT_NE(second, 0u) << view.StatusText();
+    EXPECT_NE(second, first) << "a second program was started";
+}
+
+// The Record tick belongs to the maker whose box shows it; a maker without recording gets "0".
+TEST_F(VersionViewTest, TheStartAnswerCarriesTheRecordTickTheUserSees)
+{
+    AddVersion("V1", "V1.0\n");
+    const auto showWithLogging = [&](const char* supported) -> CVersionView& {
+        std::ofstream(maker / "Group.ini") << "[Group]\r\nLogging_Supported=" << supported << "\r\n";
+        frame->SwitchView(131, 1);
+        return Show();
+    };
+    CVersionView& view = showWithLogging("true");
+    const HWND box = GetDlgItem(view.Handle(), 1176);
+    SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
+    view.SendMsg(WM_COMMAND, MAKEWPARAM(1176, BN_CLICKED), reinterpret_cast<LPARAM>(box));
+    EXPECT_EQ(ResGetRecordFlag(), L"1");
+    showWithLogging("false");
+    EXPECT_FALSE(IsWindowVisible(box));
+    EXPECT_EQ(ResGetRecordFlag(), L"0") << "a tick the user can neither see nor clear";
+    showWithLogging("true");
+    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(ResGetRecordFlag(), L"1") << "the tick shows again, and counts again";
 }
 
 }  // namespace
