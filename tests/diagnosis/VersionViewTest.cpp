@@ -421,4 +421,75 @@ TEST_F(VersionViewTest, TheStartAnswerCarriesTheRecordTickTheUserSees)
     EXPECT_EQ(ResGetRecordFlag(), L"1") << "the tick shows again, and counts again";
 }
 
+// The ways a launch fails, each against the simulated interface or a program that cannot run.
+TEST_F(VersionViewTest, AFailedResetIsToldAndTheListComesBack)
+{
+    CSimulatorRun simulator(programFolder / "simulator");
+    PrepareInterface(simulator, "fault no-device\n");
+    AddVersion("V1", "V1.0\n");
+    std::ofstream(maker / "V1" / "MAKER.exe") << "never started";
+    CVersionView& view = Show();
+    view.SendMsg(WM_COMMAND, 3004);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rfind(L"Reset failed!", 0), 0u) << std::string(boxes[0].begin(), boxes[0].end());
+    EXPECT_TRUE(ListEnabled(view));
+    EXPECT_EQ(view.StatusText(), L"");
+    EXPECT_FALSE(StepArmed(view, 1));
+    EXPECT_EQ(DiagProgramProcess(), nullptr);
+}
+
+TEST_F(VersionViewTest, ARefusedDownloadIsToldAndTheListComesBack)
+{
+    CSimulatorRun simulator(programFolder / "simulator");
+    PrepareInterface(simulator, "version 0x0103\n");  // no program in the interface, no download taken
+    AddVersion("V1", "V1.0\n");
+    std::ofstream(maker / "V1" / "MAKER.exe") << "never started";
+    CVersionView& view = Show();
+    view.SendMsg(WM_COMMAND, 3004);
+    ASSERT_TRUE(PumpUntil([&] { return ListEnabled(view); })) << view.StatusText();
+    EXPECT_EQ(view.StatusText(), L"Communication program running failed!");
+    EXPECT_EQ(SendDlgItemMessageW(view.Handle(), 1009, PBM_GETPOS, 0, 0), 0);
+    EXPECT_TRUE(simulator.Image().empty()) << "nothing was loaded";
+    EXPECT_FALSE(StepArmed(view, 2));
+    EXPECT_EQ(DiagProgramProcess(), nullptr);
+}
+
+TEST_F(VersionViewTest, NoToTheWifiQuestionEndsTheLaunch)
+{
+    AddVersion("V1", "V1.0\n");
+    std::ofstream(maker / "V1" / "MAKER.exe") << "never started";
+    UseWifiAnswerForTest([](const std::string&) { return false; });
+    ResSetRunModeFlag(L"0");
+    SetModalAnswerer([this](const MODAL_BOX& box) -> std::optional<int> {
+        boxes.push_back(box.text);
+        return IDCANCEL;
+    });
+    CVersionView& view = Show();
+    view.SendMsg(WM_COMMAND, 3004);
+    ASSERT_EQ(boxes, (std::vector<std::wstring>{L"Connect Nuthawk failed, Please make sure WIFI connected correctly."}));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(view.Handle(), 1008)));
+    EXPECT_EQ(ResGetRunModeFlag(), L"0");
+    EXPECT_TRUE(ListEnabled(view));
+    EXPECT_FALSE(StepArmed(view, 1));
+    view.SendMsg(WM_COMMAND, 3004);
+    EXPECT_EQ(boxes.size(), 2u) << "the next Accept asks again";
+}
+
+TEST_F(VersionViewTest, AProgramThatCannotStartIsToldWithItsErrorCode)
+{
+    AddVersion("V1", "V1.0\n");
+    std::ofstream(maker / "V1" / "MAKER.exe") << "no program at all";
+    ResSetRunModeFlag(L"1");
+    CVersionView& view = Show();
+    view.SendMsg(WM_COMMAND, 3004);
+    const std::wstring failed = L"Launching the diagnostic program failed!";
+    ASSERT_TRUE(PumpUntil([&] { return view.StatusText().find(failed) != std::wstring::npos; })) << view.StatusText();
+    const std::wstring status = view.StatusText();
+    const std::wstring code = status.substr(0, status.size() - failed.size());
+    EXPECT_FALSE(code.empty());
+    EXPECT_EQ(code.find_first_not_of(L"0123456789"), std::wstring::npos) << std::string(status.begin(), status.end());
+    EXPECT_EQ(DiagProgramProcess(), nullptr);
+    EXPECT_FALSE(ListEnabled(view)) << "the list stays disabled after a failed start";
+}
+
 }  // namespace
