@@ -448,6 +448,7 @@ TEST_F(VersionViewTest, ARefusedDownloadIsToldAndTheListComesBack)
     view.SendMsg(WM_COMMAND, 3004);
     ASSERT_TRUE(PumpUntil([&] { return ListEnabled(view); })) << view.StatusText();
     EXPECT_EQ(view.StatusText(), L"Communication program running failed!");
+    KeepSnapshot(L"version-view-download-refused.png");
     EXPECT_EQ(SendDlgItemMessageW(view.Handle(), 1009, PBM_GETPOS, 0, 0), 0);
     EXPECT_TRUE(simulator.Image().empty()) << "nothing was loaded";
     EXPECT_FALSE(StepArmed(view, 2));
