@@ -75,13 +75,5 @@ std::wstring LoadLanguageTextFile(const std::wstring& folder)
     const std::wstring language = GetConfigValue(L"COMMON\\LANGUAGE", L"CURMODE", L"EN");
     if (!IsPlainName(language))
         return std::wstring();
-    const std::wstring path = folder + language + L"\\" + language + L".txt";
-    std::vector<uint8_t> bytes;
-    if (!ReadBytes(path, bytes))
-        return std::wstring();
-    const DESCRIPTION_BYTES decoded = DecodeDescriptionBytes(bytes);
-    if (decoded.utf16)
-        return decoded.wideText;
-    const WideBuffer wide = decoded.narrowText.empty() ? nullptr : Utf8ToWide(decoded.narrowText.c_str());
-    return wide ? DescriptionFirstLine(wide.get()) : std::wstring();
+    return ReadDescriptionFile(folder + language + L"\\" + language + L".txt").value_or(std::wstring());
 }

@@ -12,6 +12,7 @@ std::optional<std::wstring> ReadDescriptionFile(const std::wstring& path);
 
 // The description of a vehicle software in the current language: the file
 // folder + L + "\" + L + ".txt", where L is "CURMODE" under "COMMON\LANGUAGE" ("EN" when unset) and
-// the folder ends in a backslash. A UTF-16 file gives its whole text, a narrow one its first line
-// (see DescriptionFirstLine). An empty text when the file is missing or cannot be read.
+// the folder ends in a backslash. The whole text, read as ReadDescriptionFile reads it: the lists
+// keep the description, and whoever needs the version takes its first line (DescriptionFirstLine).
+// An empty text when the file is missing or cannot be read.
 std::wstring LoadLanguageTextFile(const std::wstring& folder);

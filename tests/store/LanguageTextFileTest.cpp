@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ConfigStore.h"
+#include "DescriptionText.h"
 #include "LanguageTextFile.h"
 #include "ProcessValues.h"
 #include "ScopedWin.h"
@@ -33,6 +34,7 @@ struct TextCase {
     const char* file;        // relative to the software folder; null: none written
     std::string bytes;
     std::wstring expected;
+    std::wstring versionLine;  // the first line, which the lists show and the store compares
     int dbFormat = 0;
     bool locked = false;  // the file is held open by another without sharing
 };
@@ -66,34 +68,36 @@ TEST_P(LanguageTextFileTest, ReadsTheCurrentLanguagesFile)
     }
 
     const std::wstring folder = (root / "Scan" / "Vantor").wstring() + L"\\";
-    EXPECT_EQ(LoadLanguageTextFile(folder), GetParam().expected);
+    const std::wstring text = LoadLanguageTextFile(folder);
+    EXPECT_EQ(text, GetParam().expected);
+    EXPECT_EQ(DescriptionFirstLine(text), GetParam().versionLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LanguageTextFileTest, ::testing::Values(
-    TextCase{"NonAsciiText", "DE", "DE\\DE.txt", kUtf8Line + std::string("\r\nmore"), kWideLine},
-    TextCase{"EnglishWhenUnset", nullptr, "EN\\EN.txt", "Engine software", L"Engine software"},
-    TextCase{"EnglishWhenEmpty", "", "EN\\EN.txt", "Engine software", L"Engine software"},
-    TextCase{"ByteOrderMarkDropped", "CN", "CN\\CN.txt", std::string("\xEF\xBB\xBF") + kUtf8Line, kWideLine},
-    TextCase{"EmptyFile", "EN", "EN\\EN.txt", "", L""},
-    TextCase{"MissingFile", "FR", "EN\\EN.txt", "Engine software", L""},
-    TextCase{"OtherLanguageOnly", "EN", "DE\\DE.txt", kUtf8Line, L""},
-    TextCase{"LanguageLeavingTheFolder", "..\\..", "..\\...txt", "outside", L""},
-    // A UTF-16 file is its whole content; a narrow one its first line, however it ends.
-    TextCase{"Utf16WithMark", "EN", "EN\\EN.txt", Utf16File(L"V1.00\r\n\u6C7D\u8F66"), L"V1.00\r\n\u6C7D\u8F66"},
-    TextCase{"CrLf", "EN", "EN\\EN.txt", "V1.00\r\nAbout the software\r\n", L"V1.00"},
-    TextCase{"LfOnly", "EN", "EN\\EN.txt", "V1.00\nAbout the software\n", L"V1.00"},
-    TextCase{"NoLineFeed", "EN", "EN\\EN.txt", "V1.00", L"V1.00"},
-    TextCase{"CodePageWhenDbFormatIsOne", "DE", "DE\\DE.txt", "Gr\xFC\xDF" "e\r\n", L"Gr\u00FC\u00DFe", 1},
-    TextCase{"InvalidUtf8", "EN", "EN\\EN.txt", "V1\xFF\r\n", L""},
-    // Bad files: an empty text or the first line, never more.
-    TextCase{"SingleByte", "EN", "EN\\EN.txt", "V", L"V"},
-    TextCase{"SingleMarkByte", "EN", "EN\\EN.txt", "\xFF", L""},
-    TextCase{"MarkOnly", "EN", "EN\\EN.txt", "\xFF\xFE", L""},
-    TextCase{"OddByteAfterTheMark", "EN", "EN\\EN.txt", Utf16File(L"V1") + "\x33", L"V1"},
-    TextCase{"ZeroUnitEndsTheText", "EN", "EN\\EN.txt", Utf16File(std::wstring(L"V1.00\0junk", 10)), L"V1.00"},
-    TextCase{"ZeroByteEndsTheText", "EN", "EN\\EN.txt", std::string("V1.00\0junk\n", 11), L"V1.00"},
-    TextCase{"LargerThanAnyDescription", "EN", "EN\\EN.txt", "V1.00\r\n" + std::string(1u << 20, 'x'), L""},
-    TextCase{"HeldOpenByAnother", "EN", "EN\\EN.txt", "V1.00\r\n", L"", 0, true}),
+    TextCase{"NonAsciiText", "DE", "DE\\DE.txt", kUtf8Line + std::string("\r\nmore"), kWideLine + std::wstring(L"\r\nmore"), kWideLine},
+    TextCase{"EnglishWhenUnset", nullptr, "EN\\EN.txt", "Engine software", L"Engine software", L"Engine software"},
+    TextCase{"EnglishWhenEmpty", "", "EN\\EN.txt", "Engine software", L"Engine software", L"Engine software"},
+    TextCase{"ByteOrderMarkDropped", "CN", "CN\\CN.txt", std::string("\xEF\xBB\xBF") + kUtf8Line, kWideLine, kWideLine},
+    TextCase{"EmptyFile", "EN", "EN\\EN.txt", "", L"", L""},
+    TextCase{"MissingFile", "FR", "EN\\EN.txt", "Engine software", L"", L""},
+    TextCase{"OtherLanguageOnly", "EN", "DE\\DE.txt", kUtf8Line, L"", L""},
+    TextCase{"LanguageLeavingTheFolder", "..\\..", "..\\...txt", "outside", L"", L""},
+    // UTF-16 after its mark and narrow text alike, however the first line ends.
+    TextCase{"Utf16WithMark", "EN", "EN\\EN.txt", Utf16File(L"V1.00\r\n\u6C7D\u8F66"), L"V1.00\r\n\u6C7D\u8F66", L"V1.00"},
+    TextCase{"CrLf", "EN", "EN\\EN.txt", "V1.00\r\nAbout\r\n", L"V1.00\r\nAbout\r\n", L"V1.00"},
+    TextCase{"LfOnly", "EN", "EN\\EN.txt", "V1.00\nAbout\n", L"V1.00\nAbout\n", L"V1.00"},
+    TextCase{"NoLineFeed", "EN", "EN\\EN.txt", "V1.00", L"V1.00", L"V1.00"},
+    TextCase{"CodePageWhenDbFormatIsOne", "DE", "DE\\DE.txt", "Gr\xFC\xDF" "e\r\n", L"Gr\u00FC\u00DFe\r\n", L"Gr\u00FC\u00DFe", 1},
+    TextCase{"InvalidUtf8", "EN", "EN\\EN.txt", "V1\xFF\r\n", L"", L""},
+    // Bad files: an empty text or what the file holds, never more.
+    TextCase{"SingleByte", "EN", "EN\\EN.txt", "V", L"V", L"V"},
+    TextCase{"SingleMarkByte", "EN", "EN\\EN.txt", "\xFF", L"", L""},
+    TextCase{"MarkOnly", "EN", "EN\\EN.txt", "\xFF\xFE", L"", L""},
+    TextCase{"OddByteAfterTheMark", "EN", "EN\\EN.txt", Utf16File(L"V1") + "\x33", L"V1", L"V1"},
+    TextCase{"ZeroUnitEndsTheText", "EN", "EN\\EN.txt", Utf16File(std::wstring(L"V1.00\0junk", 10)), L"V1.00", L"V1.00"},
+    TextCase{"ZeroByteEndsTheText", "EN", "EN\\EN.txt", std::string("V1.00\0junk\n", 11), L"V1.00", L"V1.00"},
+    TextCase{"LargerThanAnyDescription", "EN", "EN\\EN.txt", "V1.00\r\n" + std::string(1u << 20, 'x'), L"", L""},
+    TextCase{"HeldOpenByAnother", "EN", "EN\\EN.txt", "V1.00\r\n", L"", L"", 0, true}),
     [](const auto& c) { return std::string(c.param.name); });
 
 // The version view reads the same files whole: the version line and the description after it.
