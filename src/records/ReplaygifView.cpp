@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "BarDrawing.h"
+#include "BmpBtn.h"
 #include "DataRecordView.h"
 #include "MainFrame.h"
 #include "ProcessValues.h"
@@ -14,6 +16,7 @@ constexpr int kListId = 1115;
 constexpr int kWaitingId = 3012;
 constexpr int kListWidth = 340;
 constexpr int kRecordPage = 493;
+constexpr int kEdgeBitmap = 472;
 constexpr UINT_PTR kOpenTimer = 1;
 constexpr UINT kOpenAfterDoubleClickMs = 200;
 constexpr UINT kOpenAfterStepMs = 30;
@@ -39,10 +42,23 @@ void CReplaygifView::OnShowView()
 {
     CFormViewEx::OnShowView();
     ShowRecordingPageBars(*this);
+    ShowPageItem();
     MakeWaitingLabel();
     MakeList();
     ClosePlayer();
     SetFocus(m_list);
+}
+
+void CReplaygifView::ShowPageItem()
+{
+    CMainFrame* frame = CMainFrame::Instance();
+    if (!frame)
+        return;
+    CMiddleLeftBar& bar = frame->MiddleLeftBar();
+    bar.ClearItemList();
+    bar.AddItem(ResGetStringOr(0x20000172, L"Screen recordings"), L"", this);
+    bar.CreateButtons();
+    RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void CReplaygifView::MakeWaitingLabel()
@@ -132,6 +148,7 @@ void CReplaygifView::BackToList()
     if (m_player)
         m_player->Show(SW_HIDE);
     ShowWindow(m_waiting, SW_HIDE);
+    Invalidate();
 }
 
 bool CReplaygifView::OnTimer(UINT_PTR id)
@@ -165,6 +182,31 @@ bool CReplaygifView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         ChooseAndWait(m_chosen + 1, kOpenAfterStepMs);
     result = 0;
     return true;
+}
+
+bool CReplaygifView::OnPaint()
+{
+    CPaintDc paint(Handle());
+    const RECT client = ClientRect();
+    FillRect(paint.Get(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    if (!m_edge)
+        m_edge.Reset(LoadProgramBitmap(kEdgeBitmap));
+    if (!m_edge)
+        return true;
+    const SIZE image = BitmapSize(m_edge.Get());
+    std::vector<STRETCH_PIECE> pieces = {{0, 0, image.cx, image.cy, client.right - 2, 0, image.cx, client.bottom}};
+    if (m_list && IsWindowVisible(m_list))  // the strip closes the list off from the empty page
+        pieces.push_back({0, 0, image.cx, image.cy, kListWidth, 0, image.cx, client.bottom});
+    DrawPieces(paint.Get(), m_edge.Get(), pieces);
+    return true;
+}
+
+HBRUSH CReplaygifView::OnCtlColor(HDC dc, HWND control, UINT message)
+{
+    if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORLISTBOX)
+        return CFormViewEx::OnCtlColor(dc, control, message);
+    SetBkColor(dc, RGB(255, 255, 255));
+    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
 }
 
 void CReplaygifView::OnBack()

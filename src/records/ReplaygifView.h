@@ -8,6 +8,7 @@
 
 #include "FormViewEx.h"
 #include "ReplaygifDlg.h"
+#include "ScopedWin.h"
 
 class CReplaygifView : public CFormViewEx {
 public:
@@ -30,9 +31,12 @@ public:
 protected:
     bool OnTimer(UINT_PTR id) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnPaint() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     void OnDestroy() override;
 
 private:
+    void ShowPageItem();
     void MakeList();
     void MakeWaitingLabel();
     void ChooseAndWait(int index, UINT waitMs);
@@ -40,6 +44,7 @@ private:
     void ClosePlayer();
 
     std::unique_ptr<CReplaygifDlg> m_player;
+    CScopedBitmap m_edge;
     HWND m_list = nullptr;
     HWND m_waiting = nullptr;
     std::vector<std::wstring> m_recordings;

@@ -10,8 +10,11 @@
 #include <fstream>
 
 #include "../frame/FrameFixture.h"
+#include "BmpBtn.h"
+#include "DataRecordView.h"
 #include "GifEncoder.h"
 #include "ReplaygifView.h"
+#include "ScopedWin.h"
 
 namespace fs = std::filesystem;
 
@@ -67,6 +70,55 @@ TEST_F(ReplaygifViewTest, RecordingsAreListedNewestNameFirst)
     EXPECT_EQ(ItemText(view->List(), 0), L"REC3");
     EXPECT_EQ(ItemText(view->List(), 1), L"REC2");
     EXPECT_EQ(ItemText(view->List(), 2), L"REC1");
+}
+
+// Reached from the recording page's list command, as the user does: the page's own item replaces
+// the recording page's on the middle-left bar.
+TEST_F(ReplaygifViewTest, ThePageHasItsItemOnTheMiddleLeftBar)
+{
+    frame->SwitchView(CDataRecordView::kViewId, SW_SHOW);
+    ASSERT_NE(ShowReplay({L"REC1"}), nullptr);
+    CMiddleLeftBar& bar = frame->MiddleLeftBar();
+    ASSERT_EQ(bar.GetItemCount(), 1);
+    EXPECT_EQ(bar.GetItem(0).name, L"Screen recordings");
+    ASSERT_NE(bar.GetButton(0), nullptr);
+    EXPECT_TRUE(IsWindowVisible(bar.GetButton(0)->Handle()));
+    KeepSnapshot(L"replay-gif-list.png");
+}
+
+TEST_F(ReplaygifViewTest, TheEdgeStripClosesTheListOffAndLinesTheRightEdge)
+{
+    CReplaygifView* view = ShowReplay({L"REC1", L"REC2"});
+    ASSERT_NE(view, nullptr);
+    CScopedBitmap edge(LoadProgramBitmap(472));
+    ASSERT_TRUE(edge);
+    CMemoryDc source(nullptr);
+    CSelectObject select(source.Get(), edge.Get());
+    UpdateWindow(view->Handle());
+    CClientDc dc(view->Handle());
+    const RECT client = view->ClientRect();
+    const int y = client.bottom / 2;
+    for (int column = 0; column < 8; ++column)
+        EXPECT_EQ(GetPixel(dc.Get(), 340 + column, y), GetPixel(source.Get(), column, 0)) << "beside the list, " << column;
+    for (int column = 0; column < 2; ++column)
+        EXPECT_EQ(GetPixel(dc.Get(), client.right - 2 + column, y), GetPixel(source.Get(), column, 0))
+            << "at the right edge, " << column;
+    EXPECT_EQ(GetPixel(dc.Get(), 400, y), RGB(255, 255, 255));
+}
+
+TEST_F(ReplaygifViewTest, LabelsAndListBoxesAreDrawnOnWhite)
+{
+    CReplaygifView* view = ShowReplay({L"REC1"});
+    ASSERT_NE(view, nullptr);
+    const HWND label = GetDlgItem(view->Handle(), 3012);
+    ASSERT_NE(label, nullptr);
+    for (const UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX}) {
+        CMemoryDc dc(nullptr);
+        SetBkColor(dc.Get(), RGB(0xC0, 0xC0, 0xC0));
+        const LRESULT brush = view->SendMsg(message, reinterpret_cast<WPARAM>(dc.Get()), reinterpret_cast<LPARAM>(label));
+        EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetStockObject(WHITE_BRUSH)) << std::hex << message;
+        EXPECT_EQ(GetBkColor(dc.Get()), RGB(255, 255, 255)) << std::hex << message;
+    }
 }
 
 TEST_F(ReplaygifViewTest, PlayerStepsThroughTheListWithItsButtonsShownAtTheLastFrame)
