@@ -10,6 +10,10 @@ namespace {
 constexpr UINT kReplyTimeoutMs = 2000;
 constexpr int kStopRounds = 10;
 constexpr DWORD kAfterTerminationMs = 500;
+constexpr DWORD kExitAfterWindowMs = 1000;
+constexpr DWORD kLookAgainMs = 20;
+
+DWORD g_finishBoundMs = 10000;
 constexpr wchar_t kRecorderTitle[] = L"ScreenRecorder";
 
 BOOL CALLBACK CollectRecorder(HWND window, LPARAM windows)
@@ -47,6 +51,27 @@ bool RecorderWindowExists()
     return FindWindowW(nullptr, kRecorderTitle) != nullptr;
 }
 
+DWORD RecorderFinishBound()
+{
+    return g_finishBoundMs;
+}
+
+void SetRecorderFinishBound(DWORD boundMs)
+{
+    g_finishBoundMs = boundMs;
+}
+
+bool WaitForRecorderWindowsGone(DWORD boundMs)
+{
+    const ULONGLONG giveUp = GetTickCount64() + boundMs;
+    while (RecorderWindowExists()) {
+        if (GetTickCount64() >= giveUp)
+            return false;
+        Sleep(kLookAgainMs);
+    }
+    return true;
+}
+
 void StopRecorderWindows()
 {
     for (int round = 0; round < kStopRounds; ++round) {
@@ -55,6 +80,7 @@ void StopRecorderWindows()
             return;
         for (HWND recorder : recorders)
             SendBounded(recorder, RecorderStop);
+        WaitForRecorderWindowsGone(g_finishBoundMs / kStopRounds);
     }
 }
 
@@ -63,7 +89,10 @@ void TerminateKeptRecorder()
     HANDLE recorder = RecorderProcess();
     if (!recorder)
         return;
-    TerminateProcess(recorder, 0);
-    Sleep(kAfterTerminationMs);
+    const DWORD grace = RecorderWindowExists() ? 0 : kExitAfterWindowMs;
+    if (WaitForSingleObject(recorder, grace) != WAIT_OBJECT_0) {
+        TerminateProcess(recorder, 0);
+        WaitForSingleObject(recorder, kAfterTerminationMs);
+    }
     SetRecorderProcess(nullptr);
 }

@@ -11,8 +11,15 @@ constexpr UINT kRecorderMessage = WM_APP + 0x6F1;
 // Sends one control to the recorder window found by its title now; nowhere when there is none.
 void SendRecorderControl(RECORDER_CONTROL control);
 bool RecorderWindowExists();
-// Asks every recorder window to stop until none is left, in a bounded number of rounds (a recorder
-// that does not close its window on stop would keep an open-ended loop going).
+// Asks every recorder window to stop until none is left, in a bounded number of rounds within the
+// finish bound (a recorder that does not close its window on stop would keep an open-ended loop
+// going), giving each round time to write its recording and close.
 void StopRecorderWindows();
-// Ends the recorder process the program started, if it still holds one.
+// Waits until no recorder window is left, at most `boundMs`; whether none is left.
+bool WaitForRecorderWindowsGone(DWORD boundMs);
+// How long a recorder is given to finish writing its recording after a stop (tests shorten it).
+DWORD RecorderFinishBound();
+void SetRecorderFinishBound(DWORD boundMs);
+// Ends the recorder process the program started, if it still holds one: one that has ended by
+// itself shortly after closing its window is left to end, any other is terminated.
 void TerminateKeptRecorder();

@@ -94,6 +94,7 @@ bool CScreenRecordDlg::OnInitDialog()
     MakeButton(kResume, 0x20000175, nullptr);
     MakeButton(kStop, 0x10000913, L"Stop");
     MakeButton(kList, 0x10000918, nullptr);
+    ShowButton(kResume, false);  // resume shares pause's place and is shown only while paused
     EnableButton(kPause, false);
     EnableButton(kStop, false);
     EnableButton(kStart, GetFileAttributesW(RecorderProgramPath().c_str()) != INVALID_FILE_ATTRIBUTES);
@@ -136,7 +137,6 @@ void CScreenRecordDlg::StartRecorder()
 void CScreenRecordDlg::OnStart()
 {
     m_startTime = std::time(nullptr);
-    SetTimer(Handle(), kRestartTimer, kRestartPeriodMs, nullptr);
     StartRecorder();
     Sleep(kFirstLookMs);
     if (!RecorderWindowExists())
@@ -147,6 +147,9 @@ void CScreenRecordDlg::OnStart()
         return;
     }
     SendRecorderControl(RecorderStart);
+    // Armed only for a recording that runs: a tick after a failed start would report the missing
+    // recorder again, or start one nobody asked for, an hour later.
+    SetTimer(Handle(), kRestartTimer, kRestartPeriodMs, nullptr);
     ShowButton(kResume, false);
     ShowButton(kPause, true);
     EnableButton(kPause, true);
@@ -178,6 +181,9 @@ void CScreenRecordDlg::OnStop()
     ShowButton(kPause, true);
     KillTimer(Handle(), kRestartTimer);
     SendRecorderControl(RecorderStop);
+    // The recorder closes its window once the recording is written; ending it before that would
+    // lose the recording.
+    WaitForRecorderWindowsGone(RecorderFinishBound());
     TerminateKeptRecorder();
 }
 
@@ -222,7 +228,9 @@ bool CScreenRecordDlg::OnTimer(UINT_PTR id)
     const std::tm start = LocalTime(m_startTime);
     const std::tm now = LocalTime(std::time(nullptr));
     const CBmpBtn* pause = Button(kPause);
-    if (pause && pause->IsVisible() && NeedsRestart(start.tm_hour, start.tm_min, now.tm_hour, now.tm_min)) {
+    const CBmpBtn* stop = Button(kStop);
+    const bool recording = stop && stop->IsEnabled() && pause && pause->IsVisible();
+    if (recording && NeedsRestart(start.tm_hour, start.tm_min, now.tm_hour, now.tm_min)) {
         OnStop();
         OnStart();
     }
@@ -235,6 +243,13 @@ bool CScreenRecordDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result)
         return false;
     result = 0;  // the panel is no recorder
     return true;
+}
+
+bool CScreenRecordDlg::OnSize(UINT, int, int)
+{
+    // Made at the template's size, then fitted to the page: the places follow the panel's width.
+    PlaceButtons();
+    return false;
 }
 
 bool CScreenRecordDlg::OnPaint()

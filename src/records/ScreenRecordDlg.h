@@ -35,6 +35,7 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     bool OnTimer(UINT_PTR id) override;
     bool OnPaint() override;
+    bool OnSize(UINT type, int width, int height) override;
     bool OnEraseBkgnd(HDC) override { return true; }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnOK() override {}

@@ -1,16 +1,19 @@
 // Stand-in for the screen recorder: a window titled "ScreenRecorder" that logs every control
 // message (WM_APP+0x6F1, wParam 0 start, 1 pause, 2 resume, 3 stop) and ends on "stop". A stop
-// after a start writes the recording, a small animated picture, as
-// "..\..\SCREENRECORD\REC<date><time>.gif" (the program starts it in "tools\DataRecord\").
-//   ScreenRecorder.exe [--log <file>] [--deaf] [--no-window]
+// after a start answers at once and then finishes the recording, a small animated picture written
+// as "..\..\SCREENRECORD\REC<date><time>.gif" (the program starts it in "tools\DataRecord\"); its
+// window goes away only once the recording is written, as the real recorder's does.
+//   ScreenRecorder.exe [--log <file>] [--deaf] [--no-window] [--finish-ms <n>]
 // --deaf logs the stop but stays open, like a recorder that does not listen; --no-window ends at
-// once, like a recorder that never shows up. The program starts it without a command line, so the
-// options may also stand in "ScreenRecorder.args" in its current folder.
+// once, like a recorder that never shows up; --finish-ms takes n ms to finish a recording, like a
+// long one. The program starts it without a command line, so the options may also stand in
+// "ScreenRecorder.args" in its current folder.
 #include <windows.h>
 
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -20,11 +23,14 @@
 namespace {
 
 constexpr UINT kRecorderMessage = WM_APP + 0x6F1;
+constexpr UINT kFinishMessage = WM_APP + 1;
 
 std::wstring g_logFile = L"ScreenRecorder.log";
 bool g_deaf = false;
 bool g_noWindow = false;
 bool g_recording = false;
+bool g_finishing = false;
+DWORD g_finishMs = 0;
 
 void WriteRecording()
 {
@@ -53,14 +59,24 @@ LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 {
     if (message == kRecorderMessage) {
         Log(wParam);
-        if (wParam == 0)
+        if (wParam == 0 && !g_finishing)
             g_recording = true;
-        if (wParam == 3 && g_recording) {
+        if (wParam == 3 && g_deaf && g_recording) {
             g_recording = false;
             WriteRecording();
         }
-        if (wParam == 3 && !g_deaf)
-            DestroyWindow(window);
+        if (wParam == 3 && !g_deaf && !g_finishing) {
+            g_finishing = true;  // answered now; the recording is finished after the answer
+            PostMessageW(window, kFinishMessage, 0, 0);
+        }
+        return 0;
+    }
+    if (message == kFinishMessage) {
+        Sleep(g_finishMs);
+        if (g_recording)
+            WriteRecording();
+        g_recording = false;
+        DestroyWindow(window);
         return 0;
     }
     if (message == WM_DESTROY) {
@@ -92,6 +108,8 @@ void ReadArguments()
             g_deaf = true;
         else if (argument == L"--no-window")
             g_noWindow = true;
+        else if (argument == L"--finish-ms" && i + 1 < count)
+            g_finishMs = static_cast<DWORD>(std::wcstoul(arguments[++i], nullptr, 10));
     }
     LocalFree(arguments);
 }

@@ -12,7 +12,9 @@
 
 #include "../frame/FrameFixture.h"
 #include "DataRecordView.h"
+#include "GifEncoder.h"
 #include "ProgramRun.h"
+#include "RecorderWindows.h"
 #include "RecordingList.h"
 #include "ReplaygifView.h"
 #include "ScreenRecordDlg.h"
@@ -24,13 +26,20 @@ namespace {
 
 class ScreenRecordTest : public MainFrameTest {
 protected:
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        SetRecorderFinishBound(5000);  // a deaf recorder is given up on sooner than in the program
+    }
     void TearDown() override
     {
         if (CScreenRecordDlg* panel = Panel(); panel && panel->Button(CScreenRecordDlg::kStop) &&
                                                panel->Button(CScreenRecordDlg::kStop)->IsEnabled())
             panel->OnStop();  // a recorder left running would outlive the test
+        SetRecorderFinishBound(kProgramFinishBound);
         MainFrameTest::TearDown();
     }
+    const DWORD kProgramFinishBound = RecorderFinishBound();
 
     fs::path RecorderFolder() const { return programFolder.Path() / "tools" / "DataRecord"; }
 
@@ -102,6 +111,68 @@ TEST_F(ScreenRecordTest, StartPauseResumeStopReachTheRecorderAndTheRecordingIsLi
     ASSERT_NE(replay, nullptr);
     EXPECT_TRUE(Visible(*replay));
     EXPECT_EQ(replay->Recordings(), panel->Recordings());
+}
+
+TEST_F(ScreenRecordTest, TheFirstShowHasPauseInItsPlaceDisabledAndResumeHidden)
+{
+    InstallRecorder();
+    ASSERT_NE(ShowPage(), nullptr);
+    EXPECT_TRUE(Shown(CScreenRecordDlg::kPause));
+    EXPECT_FALSE(Enabled(CScreenRecordDlg::kPause));
+    EXPECT_FALSE(Shown(CScreenRecordDlg::kResume)) << "resume lies over pause";
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kStart));
+    // Four places across the whole page, with equal gaps around them.
+    const int width = Panel()->ClientRect().right;
+    const SIZE face = ProgramBitmapSize(409);
+    const int gap = (width - 4 * face.cx) / 5;
+    const struct {
+        int id, slot;
+    } places[] = {{CScreenRecordDlg::kStart, 0}, {CScreenRecordDlg::kPause, 1}, {CScreenRecordDlg::kResume, 1},
+                  {CScreenRecordDlg::kStop, 2}, {CScreenRecordDlg::kList, 3}};
+    for (const auto& place : places) {
+        const RECT button = InFrame(Panel()->Handle(), Panel()->Button(place.id)->Handle());
+        EXPECT_EQ(button.left, (place.slot + 1) * gap + place.slot * face.cx) << place.id;
+    }
+    KeepSnapshot(L"screen-record-panel.png");
+}
+
+// The recorder takes its time to write a long recording after the stop; Stop waits for it to
+// close its window instead of ending it half written.
+TEST_F(ScreenRecordTest, StopLetsTheRecorderFinishWritingTheRecording)
+{
+    InstallRecorder("--finish-ms 1500");
+    ASSERT_NE(ShowPage(), nullptr);
+    Click(CScreenRecordDlg::kStart);
+    ASSERT_TRUE(Enabled(CScreenRecordDlg::kStop));
+    Click(CScreenRecordDlg::kStop);
+    EXPECT_EQ(RecorderProcess(), nullptr);
+    const std::vector<std::wstring> names = ListRecordingNames(RecordingFolder());
+    ASSERT_EQ(names.size(), 1u) << "the recording was lost";
+    const std::vector<uint8_t> written = EncodeColourCycleGif(64, 48, {0xFF0000, 0x00FF00, 0x0000FF}, 20);
+    EXPECT_EQ(fs::file_size(programFolder.Path() / "SCREENRECORD" / (names[0] + L".gif")), written.size());
+    EXPECT_TRUE(Enabled(CScreenRecordDlg::kList));
+}
+
+// Only a running recording is restarted by the hourly timer; after a failed start nothing is left
+// to tick an hour later.
+TEST_F(ScreenRecordTest, TheRestartTimerIsArmedOnlyForARecordingThatRuns)
+{
+    InstallRecorder("--no-window");
+    CScreenRecordDlg* panel = ShowPage();
+    ASSERT_NE(panel, nullptr);
+    int boxes = 0;
+    SetModalAnswerer([&](const MODAL_BOX&) -> std::optional<int> {
+        ++boxes;
+        return IDOK;
+    });
+    panel->OnStart();
+    EXPECT_EQ(boxes, 1) << "the recorder was not found";
+    EXPECT_FALSE(KillTimer(panel->Handle(), 2)) << "the restart timer is armed after a failed start";
+
+    fs::remove(RecorderFolder() / "ScreenRecorder.args");
+    Click(CScreenRecordDlg::kStart);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(KillTimer(panel->Handle(), 2)) << "a running recording is restarted every hour";
 }
 
 TEST_F(ScreenRecordTest, WithoutTheRecorderProgramStartIsDisabled)
