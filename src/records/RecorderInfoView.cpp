@@ -4,6 +4,7 @@
 
 #include "DSRecord.h"
 #include "MainFrame.h"
+#include "MessageBox.h"
 #include "ProcessValues.h"
 #include "RdsView.h"
 #include "ReplayView.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int kLiveDataView = 161;
 constexpr uint32_t kDateTimeTitle = 0x10000919;
 constexpr uint32_t kVehicleTitle = 0x10000220;
 constexpr uint32_t kDeleteCaption = 0x10000020;
@@ -197,8 +197,11 @@ void CRecorderInfoView::OpenRecording()
         return;
     CDSRecord recording;
     const std::filesystem::path path = m_pManager->GetRecordingPath(record);
-    if (path.empty() || !recording.LoadFromFile(path))
-        return;  // a file no recording reads from stays in the list, and nothing opens
+    if (path.empty() || !recording.LoadFromFile(path)) {
+        // Gone since the list was read, or no recording: the row stays until the next show.
+        ReportNotOpened(record.GetFileName());
+        return;
+    }
     auto* replay = dynamic_cast<CReplayView*>(frame->View(CReplayView::kViewId));
     if (!replay)
         return;
@@ -219,15 +222,40 @@ void CRecorderInfoView::DeleteRecording()
     if (index < 0 || !m_pManager->GetRecordInfo(index, record))
         return;
     const std::filesystem::path path = m_pManager->GetRecordingPath(record);
+    // The file goes first: one that cannot be deleted (in use, read-only) keeps its index record,
+    // so it stays listed and can be deleted later instead of lying in "Playback\" unseen for good.
+    std::error_code error;
+    if (!path.empty() && !std::filesystem::remove(path, error) && error) {
+        ReportNotDeleted(record.GetFileName());
+        return;
+    }
     m_pManager->RemoveRecordInfo(index);
     m_pManager->SaveRecordInfo();
-    std::error_code error;
-    if (!path.empty())
-        std::filesystem::remove(path, error);
     FillRows();
     m_pTable->Refresh();
     EnableRowCommands(false);
     UpdatePageKeys();
+}
+
+void CRecorderInfoView::ReportNotOpened(const std::wstring& fileName) const
+{
+    ShowMessageBox(Handle(),
+                   L"The recording could not be opened: its file \"Playback\\" + fileName +
+                       L"\" is missing or cannot be read.",
+                   L"", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CRecorderInfoView::ReportNotDeleted(const std::wstring& fileName) const
+{
+    ShowMessageBox(Handle(),
+                   L"The recording could not be deleted: its file \"Playback\\" + fileName +
+                       L"\" is in use or read-only. It stays in the list.",
+                   L"", MB_OK | MB_ICONEXCLAMATION);
+}
+
+int CRecorderInfoView::BackTarget(int requested, bool frameHasView)
+{
+    return frameHasView && requested != kViewId ? requested : kLiveDataView;
 }
 
 void CRecorderInfoView::OnBack()
@@ -236,14 +264,15 @@ void CRecorderInfoView::OnBack()
     CMainFrame* frame = CMainFrame::Instance();
     if (!frame)
         return;
-    auto* screen = dynamic_cast<CRdsView*>(frame->View(kLiveDataView));
+    const int target = BackTarget(m_returnViewId, frame->View(m_returnViewId) != nullptr);
+    auto* screen = target == kLiveDataView ? dynamic_cast<CRdsView*>(frame->View(kLiveDataView)) : nullptr;
     if (screen) {
         if (CMultiCtrl* live = screen->Engine())
             live->ClearSamples();
         screen->ForceRebuild();
     }
     // The live-data screen's show sets its keys up; setting them up again would add each twice.
-    frame->SwitchView(kLiveDataView, 1);
+    frame->SwitchView(target, 1);
     DiscardManager();
 }
 

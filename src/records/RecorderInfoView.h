@@ -4,6 +4,7 @@
 // The index is read afresh at every show and written back whenever the list is left, which drops
 // records whose recording file is gone.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "DSRecorderInfoMgr.h"
@@ -14,6 +15,7 @@ class CRecorderInfoView : public CFormViewEx {
 public:
     static constexpr int kViewId = 249;
     static constexpr int kDeleteKey = 3019;
+    static constexpr int kLiveDataView = 161;
 
     CRecorderInfoView() : CFormViewEx(kViewId) {}
     ~CRecorderInfoView() override;
@@ -30,6 +32,13 @@ public:
     void OpenRecording();
     void DeleteRecording();
 
+    // The view Back returns to; the opener names it before switching here.
+    void SetReturnView(int viewId) { m_returnViewId = viewId; }
+    int ReturnView() const { return m_returnViewId; }
+    // Where Back goes for a requested view: that view when the frame has it, else the live-data
+    // screen, the list's own opener (the list itself would leave the user nowhere to go).
+    static int BackTarget(int requested, bool frameHasView);
+
     CMultiCtrl* Engine() const { return m_pTable.get(); }
 
 protected:
@@ -44,8 +53,11 @@ private:
     void EnableRowCommands(bool enabled);
     void UpdatePageKeys();
     void DiscardManager();
+    void ReportNotOpened(const std::wstring& fileName) const;
+    void ReportNotDeleted(const std::wstring& fileName) const;
 
     std::unique_ptr<CMultiCtrl> m_pTable;
     std::unique_ptr<CDSRecorderInfoMgr> m_pManager;
     std::vector<int> m_rowRecords;  // the index record shown in each row
+    int m_returnViewId = kLiveDataView;
 };

@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "ProcessValues.h"
 #include "RdsItemNames.h"
+#include "RecorderInfoView.h"
 #include "ReplayView.h"
 #include "SoftButtonCaptions.h"
 #include "StringResources.h"
@@ -544,9 +545,12 @@ void CRdsView::OnPrint()
 
 void CRdsView::OnPlay()
 {
-    // The recording list is told to come back to this screen once it can.
-    if (CMainFrame* frame = CMainFrame::Instance())
-        frame->SwitchView(kRecordingListView, 1);
+    CMainFrame* frame = CMainFrame::Instance();
+    if (!frame)
+        return;
+    if (auto* list = dynamic_cast<CRecorderInfoView*>(frame->View(kRecordingListView)))
+        list->SetReturnView(kViewId);
+    frame->SwitchView(kRecordingListView, 1);
 }
 
 void CRdsView::OnExitDiagnosis()

@@ -155,6 +155,90 @@ TEST_F(RecordingViewsTest, LeavingDropsIndexRecordsWhoseFilesAreGone)
     EXPECT_EQ(std::filesystem::file_size(programFolder.Path() / L"Playback" / L"EDSRecorder.0000"), 1024u);
 }
 
+TEST_F(RecordingViewsTest, BackGoesToTheViewTheOpenerNamed)
+{
+    const struct {
+        int named;
+        int expected;
+        const char* why;
+    } cases[] = {
+        {286, 286, "a view of the frame"},
+        {131, 131, "another view of the frame"},
+        {161, 161, "the live-data screen"},
+        {0, 161, "none named: the list's own opener"},
+        {4711, 161, "no such view: the list's own opener"},
+        {CRecorderInfoView::kViewId, 161, "the list itself would leave nowhere to go"},
+    };
+    for (const auto& c : cases) {
+        frame->SwitchView(161, 1);
+        List().SetReturnView(c.named);
+        ShowList();
+        ASSERT_EQ(frame->CurrentViewId(), CRecorderInfoView::kViewId);
+        Command(List(), 3001);
+        EXPECT_EQ(frame->CurrentViewId(), c.expected) << c.named << ": " << c.why;
+    }
+
+    // The live-data screen's Play key names that screen before it opens the list.
+    List().SetReturnView(286);
+    frame->SwitchView(161, 1);
+    Command(*frame->View(161), 3009);
+    ASSERT_EQ(frame->CurrentViewId(), CRecorderInfoView::kViewId);
+    EXPECT_EQ(List().ReturnView(), 161);
+    Command(List(), 3001);
+    EXPECT_EQ(frame->CurrentViewId(), 161);
+}
+
+TEST_F(RecordingViewsTest, ARecordingWhoseFileHasGoneIsToldAndNothingOpens)
+{
+    const std::wstring gone = Store(L"EN", L"Acme", 1);
+    ShowList();
+    std::filesystem::remove(programFolder.Path() / L"Playback" / gone);  // after the list was read
+    std::vector<std::wstring> said;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        said.push_back(box.text);
+        return IDOK;
+    });
+    ClickRow(0);
+    Command(List(), 3004);
+    EXPECT_EQ(frame->CurrentViewId(), CRecorderInfoView::kViewId);
+    ASSERT_EQ(said.size(), 1u) << "opening it did nothing without a word";
+    EXPECT_NE(said[0].find(gone), std::wstring::npos) << said[0];
+}
+
+TEST_F(RecordingViewsTest, ARecordingWhoseFileCannotBeDeletedIsToldAndStaysListed)
+{
+    const std::wstring held = Store(L"EN", L"Acme", 1);
+    Store(L"EN", L"Acme", 2);
+    ShowList();
+    std::vector<std::wstring> said;
+    SetModalAnswerer([&](const MODAL_BOX& box) -> std::optional<int> {
+        said.push_back(box.text);
+        return IDOK;
+    });
+    {
+        // Another program has the file open and does not share its deletion.
+        const std::wstring path = (programFolder.Path() / L"Playback" / held).wstring();
+        const HANDLE open = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(open, INVALID_HANDLE_VALUE);
+        ClickRow(0);
+        Command(List(), CRecorderInfoView::kDeleteKey);
+        CloseHandle(open);
+    }
+    ASSERT_EQ(said.size(), 1u) << "the failed delete was not told";
+    EXPECT_NE(said[0].find(held), std::wstring::npos) << said[0];
+    EXPECT_TRUE(RecordingExists(held));
+    EXPECT_EQ(Table().GetRowCount(), 2) << "the recording is still listed";
+    Command(List(), 3001);
+    EXPECT_EQ(IndexCount(), 2) << "the file keeps its index record, so it can be deleted later";
+
+    ShowList();
+    ClickRow(0);
+    Command(List(), CRecorderInfoView::kDeleteKey);
+    EXPECT_FALSE(RecordingExists(held)) << "once free, it is deleted";
+    EXPECT_EQ(IndexCount(), 1);
+    EXPECT_EQ(said.size(), 1u);
+}
+
 TEST_F(RecordingViewsTest, DeleteRemovesTheClickedRecordingEvenWhenAnEarlierOneHasTheSameTime)
 {
     const std::wstring first = Store(L"EN", L"Acme", 5);
