@@ -394,4 +394,9 @@ std::wstring PageText(const std::vector<uint8_t>& archive)
     return FromUtf8(StripTags(html));
 }
 
+bool PassesToBrowser(unsigned message)
+{
+    return message != kMouseMoveMessage && message != kRightButtonUpMessage;
+}
+
 }  // namespace RepairPageRules

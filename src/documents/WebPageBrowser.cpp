@@ -65,11 +65,15 @@ bool CWebPageBrowser::Embed()
         container->Release();
     }
     // Without its events the viewer could neither restore linked pages nor keep its history.
-    return m_cookie != 0;
+    if (m_cookie == 0)
+        return false;
+    m_filter = std::make_unique<CBrowserMessageFilter>(Window());
+    return true;
 }
 
 void CWebPageBrowser::Unembed()
 {
+    m_filter.reset();
     if (m_events2 && m_cookie)
         m_events2->Unadvise(m_cookie);
     ReleaseAndClear(m_events2);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "BrowserMessageFilter.h"
 #include "RepairPageBrowser.h"
 
 class CWebPageBrowser : public IRepairPageBrowser,
@@ -85,4 +86,5 @@ private:
     IConnectionPoint* m_events2 = nullptr;
     DWORD m_cookie = 0;
     RECT m_area = {0, 0, 10, 10};
+    std::unique_ptr<CBrowserMessageFilter> m_filter;
 };

@@ -2,12 +2,16 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "../frame/FrameFixture.h"
 #include "BmpBtn.h"
+#include "BrowserMessageFilter.h"
 #include "MultSelectView.h"
 #include "ProgramRun.h"
 #include "RepairInfoView.h"
@@ -196,3 +200,71 @@ TEST_F(RepairInfoViewTest, BackReturnsToTheViewThatOpenedThePages)
 }
 
 }  // namespace
+
+// The browser control's windows stand in as plain windows here: Wine has no HTML engine, so the
+// control itself cannot be made. Messages are posted as the system queues mouse input and taken by
+// an ordinary message loop.
+class BrowserMessageFilterTest : public ::testing::Test {
+protected:
+    static LRESULT CALLBACK Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+            received.push_back({window, message});
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    void SetUp() override
+    {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = &Record;
+        windowClass.lpszClassName = L"BrowserStandIn";
+        RegisterClassW(&windowClass);
+        host = CreateWindowW(L"BrowserStandIn", L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr, nullptr,
+                             nullptr);
+        control = CreateWindowW(L"BrowserStandIn", L"", WS_CHILD, 0, 0, 100, 100, host, nullptr, nullptr, nullptr);
+        inner = CreateWindowW(L"BrowserStandIn", L"", WS_CHILD, 0, 0, 50, 50, control, nullptr, nullptr, nullptr);
+        received.clear();
+    }
+    void TearDown() override
+    {
+        DestroyWindow(host);
+        UnregisterClassW(L"BrowserStandIn", nullptr);
+    }
+    static void TakeAll()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+    static bool Received(HWND window, UINT message)
+    {
+        return std::find(received.begin(), received.end(), std::pair<HWND, UINT>(window, message)) != received.end();
+    }
+
+    static inline std::vector<std::pair<HWND, UINT>> received;
+    HWND host = nullptr, control = nullptr, inner = nullptr;
+};
+
+TEST_F(BrowserMessageFilterTest, TheControlAndItsInnerWindowsMissOnlyTheFilteredMessages)
+{
+    ASSERT_NE(inner, nullptr);
+    {
+        CBrowserMessageFilter filter(control);
+        ASSERT_TRUE(filter.IsActive());
+        for (HWND window : {host, control, inner})
+            for (UINT message : {WM_MOUSEMOVE, WM_RBUTTONUP, WM_RBUTTONDOWN, WM_LBUTTONUP})
+                PostMessageW(window, message, 0, MAKELPARAM(5, 5));
+        TakeAll();
+        for (HWND window : {control, inner}) {
+            EXPECT_FALSE(Received(window, WM_MOUSEMOVE));
+            EXPECT_FALSE(Received(window, WM_RBUTTONUP));
+            EXPECT_TRUE(Received(window, WM_RBUTTONDOWN));
+            EXPECT_TRUE(Received(window, WM_LBUTTONUP));
+        }
+        for (UINT message : {WM_MOUSEMOVE, WM_RBUTTONUP, WM_RBUTTONDOWN, WM_LBUTTONUP})
+            EXPECT_TRUE(Received(host, message)) << "the viewer's own window gets everything, " << message;
+    }
+    received.clear();
+    PostMessageW(inner, WM_RBUTTONUP, 0, 0);
+    TakeAll();
+    EXPECT_TRUE(Received(inner, WM_RBUTTONUP)) << "the filter ends with its owner";
+}

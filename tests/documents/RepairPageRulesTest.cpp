@@ -9,6 +9,24 @@ using namespace RepairPageRules;
 
 namespace {
 
+TEST(RepairPageRules, TheBrowserIsNotGivenRightButtonReleasesOrMouseMoves)
+{
+    const struct {
+        unsigned message;
+        const char* name;
+        bool passes;
+    } cases[] = {
+        {0x0200, "mouse move", false},        {0x0205, "right button up", false},
+        {0x0204, "right button down", true},  {0x0206, "right double click", true},
+        {0x0201, "left button down", true},   {0x0202, "left button up", true},
+        {0x0203, "left double click", true},  {0x020A, "wheel", true},
+        {0x0208, "middle button up", true},   {0x0100, "key down", true},
+        {0x00A0, "non-client move", true},    {0x007B, "context menu", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PassesToBrowser(c.message), c.passes) << c.name;
+}
+
 struct NameCase {
     const wchar_t* text;
     bool safe;
