@@ -2,7 +2,8 @@
 // program's own frame: the pages written for the demo diagnosis's engine are found for the menu path
 // the demo diagnosis builds (English and German) and their link is followed; the product data
 // browser lists the snapshots taken on the way. No screen of the program opens either of them, so
-// the test opens them as the frame's views and dialogs are opened in the other window tests.
+// the test opens them as the frame's views and dialogs are opened in the other window tests. The
+// demo's screen recorder records from the home page's recording tile.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,10 +16,15 @@
 #include "../documents/RepairPageShown.h"
 #include "../frame/FrameFixture.h"
 #include "BmpBtn.h"
+#include "DataRecordView.h"
+#include "MainPageView.h"
 #include "ProductdataDlg.h"
 #include "ProgramRun.h"
 #include "RepairInfoView.h"
+#include "RecordingList.h"
 #include "RepairPageBrowser.h"
+#include "ScreenRecordDlg.h"
+#include "SharedHandles.h"
 #include "Snapshot.h"
 
 namespace {
@@ -123,6 +129,48 @@ TEST_F(DemoPagesTest, TheEngineCodesPageOfTheDemoMenuPathOpensAndLinksOn)
     browser.ShowKind(L"Snapshot");
     SetWindowPos(browser.Handle(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     KeepSnapshotOf(browser.Handle(), L"demo-product-data.png");
+}
+
+// The demo's screen recorder, as the installation places it: the home page's recording tile opens
+// the recording page, which records with it.
+class DemoRecorderTest : public MainFrameTest {
+protected:
+    void TearDown() override
+    {
+        if (panel && panel->Button(CScreenRecordDlg::kStop) && panel->Button(CScreenRecordDlg::kStop)->IsEnabled())
+            panel->OnStop();  // a recorder left running would outlive the test
+        MainFrameTest::TearDown();
+    }
+    static void Click(CWindow& parent, const CWindow& button, int id)
+    {
+        parent.SendMsg(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button.Handle()));
+    }
+
+    CScreenRecordDlg* panel = nullptr;
+};
+
+TEST_F(DemoRecorderTest, TheRecordingTileRecordsWithTheDemoRecorder)
+{
+    const fs::path recorder = BuildProgramFolder().parent_path().parent_path() / "demo-test" / "tools" /
+                              "DataRecord" / "ScreenRecorder.exe";
+    ASSERT_TRUE(fs::exists(recorder)) << "the demo installation has no screen recorder";
+    fs::create_directories(programFolder.Path() / "tools" / "DataRecord");
+    fs::copy_file(recorder, programFolder.Path() / "tools" / "DataRecord" / "ScreenRecorder.exe");
+
+    frame->SwitchView(286, 1);
+    auto* home = dynamic_cast<CMainPageView*>(frame->View(286));
+    ASSERT_NE(home, nullptr);
+    ASSERT_TRUE(home->GetTile(1108)->IsEnabled());
+    Click(*home, *home->GetTile(1108), 1108);
+    ASSERT_EQ(frame->CurrentViewId(), CDataRecordView::kViewId);
+    panel = dynamic_cast<CDataRecordView*>(frame->View(CDataRecordView::kViewId))->Panel();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(panel->Button(CScreenRecordDlg::kStart)->IsEnabled());
+    Click(*panel, *panel->Button(CScreenRecordDlg::kStart), CScreenRecordDlg::kStart);
+    ASSERT_TRUE(panel->Button(CScreenRecordDlg::kStop)->IsEnabled()) << "the recorder did not answer";
+    Click(*panel, *panel->Button(CScreenRecordDlg::kStop), CScreenRecordDlg::kStop);
+    EXPECT_EQ(RecorderProcess(), nullptr);
+    EXPECT_EQ(ListRecordingNames(RecordingFolder()).size(), 1u);
 }
 
 }  // namespace
