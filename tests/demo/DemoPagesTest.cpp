@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../documents/RepairPageShown.h"
@@ -139,6 +140,8 @@ protected:
     {
         if (panel && panel->Button(CScreenRecordDlg::kStop) && panel->Button(CScreenRecordDlg::kStop)->IsEnabled())
             panel->OnStop();  // a recorder left running would outlive the test
+        ResFreeStrings();
+        ResSetLanguageCode(L"");
         MainFrameTest::TearDown();
     }
     static void Click(CWindow& parent, const CWindow& button, int id)
@@ -156,6 +159,9 @@ TEST_F(DemoRecorderTest, TheRecordingTileRecordsWithTheDemoRecorder)
     ASSERT_TRUE(fs::exists(recorder)) << "the demo installation has no screen recorder";
     fs::create_directories(programFolder.Path() / "tools" / "DataRecord");
     fs::copy_file(recorder, programFolder.Path() / "tools" / "DataRecord" / "ScreenRecorder.exe");
+    fs::copy(recorder.parent_path().parent_path().parent_path() / "SysString", programFolder.Path() / "SysString");
+    ResSetLanguageCode(L"EN");
+    ASSERT_EQ(ResLoadStringFile(), 1);
 
     frame->SwitchView(286, 1);
     auto* home = dynamic_cast<CMainPageView*>(frame->View(286));
@@ -166,11 +172,24 @@ TEST_F(DemoRecorderTest, TheRecordingTileRecordsWithTheDemoRecorder)
     panel = dynamic_cast<CDataRecordView*>(frame->View(CDataRecordView::kViewId))->Panel();
     ASSERT_NE(panel, nullptr);
     ASSERT_TRUE(panel->Button(CScreenRecordDlg::kStart)->IsEnabled());
+    const std::pair<int, const wchar_t*> captions[] = {{CScreenRecordDlg::kStart, L"Record"},
+                                                       {CScreenRecordDlg::kPause, L"Pause"},
+                                                       {CScreenRecordDlg::kResume, L"Resume"},
+                                                       {CScreenRecordDlg::kStop, L"Stop"},
+                                                       {CScreenRecordDlg::kList, L"Play"}};
+    for (const auto& [id, caption] : captions)
+        EXPECT_EQ(panel->Button(id)->GetText(), caption) << "the demo's English texts";
+    KeepSnapshot(L"demo-screen-recording.png");
     Click(*panel, *panel->Button(CScreenRecordDlg::kStart), CScreenRecordDlg::kStart);
     ASSERT_TRUE(panel->Button(CScreenRecordDlg::kStop)->IsEnabled()) << "the recorder did not answer";
     Click(*panel, *panel->Button(CScreenRecordDlg::kStop), CScreenRecordDlg::kStop);
     EXPECT_EQ(RecorderProcess(), nullptr);
     EXPECT_EQ(ListRecordingNames(RecordingFolder()).size(), 1u);
+
+    ResSetLanguageCode(L"DE");
+    ASSERT_EQ(ResLoadStringFile(), 1);
+    EXPECT_EQ(ResGetString(0x20000175), L"Fortsetzen") << "the German texts of the recording pages";
+    EXPECT_EQ(ResGetString(0x20000172), L"Bildschirmaufnahmen");
 }
 
 }  // namespace
