@@ -46,10 +46,10 @@ NavigationDecision DecideBeforeNavigate(const std::wstring& target, bool targetE
 // Whether the last path element holds "#!" (an anchor inside the page already shown).
 bool IsInPageLink(const std::wstring& target);
 
-// Whether a mouse message for the browser control reaches it. Right-button releases do not (the
-// engine's own context menu would offer printing, saving and viewing the source of a page that is
-// only a restored copy) and neither do mouse moves (no hover effects or tool tips over the page);
-// every other message does. Message numbers as the system defines them.
+// Whether a mouse message for the browser control reaches it. Right-button releases do not, so the
+// engine opens no context menu of its own over a page, and mouse moves do not, so nothing on a page
+// reacts to the pointer passing over it; every other message does. Message numbers as the system
+// defines them.
 inline constexpr unsigned kMouseMoveMessage = 0x0200;
 inline constexpr unsigned kRightButtonUpMessage = 0x0205;
 bool PassesToBrowser(unsigned message);
