@@ -62,12 +62,13 @@ void CDiagView::OnBack()
         m_pMultiCtrl->SelectRow(0x8000, 1);
 }
 
+// Paging changes the page keys only: print and accept stay as the screen set them for its request.
 void CDiagView::OnPageUp()
 {
     if (!m_pMultiCtrl)
         return;
     m_pMultiCtrl->PageUp(1);
-    UpdateNavButtons();
+    UpdatePageKeys();
 }
 
 void CDiagView::OnPageDown()
@@ -75,13 +76,18 @@ void CDiagView::OnPageDown()
     if (!m_pMultiCtrl)
         return;
     m_pMultiCtrl->PageDown(1);
-    UpdateNavButtons();
+    UpdatePageKeys();
 }
 
 void CDiagView::UpdateNavButtons()
 {
     for (int id : {3003, 3002, 3005, 3004})
         SetButtonState(id, false);
+    UpdatePageKeys();
+}
+
+void CDiagView::UpdatePageKeys()
+{
     if (!m_pMultiCtrl)
         return;
     SetButtonState(3002, !m_pMultiCtrl->IsFirstPage());

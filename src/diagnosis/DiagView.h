@@ -30,7 +30,10 @@ public:
     void TakeTurn() { m_holdsTurn = true; }
     bool HoldsTurn() const { return m_holdsTurn; }
 
+    // Page keys by the engine's page, print and accept off: a screen enables those itself.
     void UpdateNavButtons();
+    // Page up unless on the first page, page down unless on the last; nothing else changes.
+    void UpdatePageKeys();
     HBITMAP GetLogo() const { return m_hLogo; }
     void LoadLogo();
 

@@ -146,7 +146,7 @@ void CDtcView::FillTextRows(const DTC_REQUEST& request)
         ++row;
     }
     m_pMultiCtrl->Redraw(1);
-    EnablePageButtons();
+    UpdatePageKeys();  // print keeps its state, so the list can be printed
     Show(SW_SHOW);
 }
 
@@ -174,15 +174,8 @@ void CDtcView::FillKeyRows(const DTC_REQUEST& request)
     }
     m_pMultiCtrl->Redraw(1);
     FindHelpDatabase();
-    EnablePageButtons();
+    UpdatePageKeys();  // print keeps its state, so the list can be printed
     Show(SW_SHOW);  // after a message the frame leaves the showing to the screen, once drawn
-}
-
-// Only the page keys: print keeps its state, so the list can be printed.
-void CDtcView::EnablePageButtons()
-{
-    SetButtonState(3002, !m_pMultiCtrl->IsFirstPage());
-    SetButtonState(3003, !m_pMultiCtrl->IsLastPage());
 }
 
 void CDtcView::SetUnknownDescription(int row)

@@ -271,19 +271,41 @@ TEST_F(DtcViewTest, AClickAsksForHelpOnlyWhenTheHelpDatabaseIsThere)
 
 class DtcPrintTest : public DtcViewTest {
 protected:
-    void AnswerPrintDialog(int answer)
+    // Every other box is answered "No" and its text kept.
+    void AnswerPrintDialog(int answer, print_test::PRINT_STEP refused = print_test::PRINT_STEP::None)
     {
-        SetModalAnswerer([answer](const MODAL_BOX& box) -> std::optional<int> {
-            return box.templateId == 1538 ? answer : IDCANCEL;
+        SetModalAnswerer([this, answer](const MODAL_BOX& box) -> std::optional<int> {
+            if (box.templateId == 1538)
+                return answer;
+            boxes.push_back(box.text);
+            return IDCANCEL;
         });
-        SetPrintSinkFactory([this]() {
+        SetPrintSinkFactory([this, refused]() {
             ++sinksMade;
-            return std::make_unique<print_test::CCaptureSink>(capture, documentName);
+            return std::make_unique<print_test::CRefusingSink>(capture, documentName, refused);
         });
     }
+    // A click on a button of the bottom bar, which only an enabled button gets.
+    void Click(int id)
+    {
+        CBmpBtn* button = frame->BottomBar().GetButton(id);
+        ASSERT_NE(button, nullptr) << id;
+        ASSERT_TRUE(button->IsEnabled()) << id;
+        frame->BottomBar().SendMsg(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button->Handle()));
+    }
+    bool Enabled(int id) { return frame->BottomBar().GetButton(id)->IsEnabled(); }
+    static Bytes Codes(int count)
+    {
+        Bytes entries;
+        for (int code = 1; code <= count; ++code)
+            entries += "P" + std::to_string(1000 + code) + '\0' + "Description of code " + std::to_string(code) + '\0' + '\0';
+        return entries;
+    }
+
     print_test::CMetafileCapture capture;
     std::wstring documentName;
     int sinksMade = 0;
+    std::vector<std::wstring> boxes;
 };
 
 TEST_F(DtcPrintTest, PrintsTheListUnderItsTitle)
@@ -334,6 +356,36 @@ TEST_F(DtcPrintTest, ACancelledDialogPrintsNothing)
     Dtc().OnPrint();
     EXPECT_EQ(sinksMade, 0);
     EXPECT_TRUE(capture.Finish().empty());
+}
+
+// Paging is the shell's own business: the list stays printable on every page, and so does the
+// next list.
+TEST_F(DtcPrintTest, PagingLeavesPrintToTheScreen)
+{
+    for (int id : {3002, 3003, 3005})  // the keys the chooser left on the bar
+        frame->BottomBar().AddButton(id);
+    Send(kDtcFreeTextOption, 60, "T", Codes(60));
+    frame->BottomBar().UpdateCommandStates();
+    EXPECT_TRUE(Enabled(3005));
+    Click(3003);
+    EXPECT_TRUE(Enabled(3002)) << "on the second page";
+    EXPECT_TRUE(Enabled(3005)) << "after page down";
+    Click(3002);
+    EXPECT_FALSE(Enabled(3002)) << "back on the first page";
+    EXPECT_TRUE(Enabled(3005)) << "after page up";
+    AnswerPrintDialog(IDOK);
+    Click(3005);
+    EXPECT_EQ(sinksMade, 1);
+
+    Click(3003);
+    Dtc().SendMsg(WM_COMMAND, 3001);
+    TakeAnswer(5);
+    ReturnTurn();
+    Send(kDtcFreeTextOption, 2, "Next", Codes(2));
+    frame->BottomBar().UpdateCommandStates();
+    Click(3005);
+    EXPECT_EQ(sinksMade, 2) << "the next list prints too";
+    EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace

@@ -96,6 +96,26 @@ private:
     std::wstring& m_documentName;
 };
 
+// A printer whose spooler refuses one step of the job.
+enum class PRINT_STEP { None, BeginDocument, BeginPage, EndPage };
+
+class CRefusingSink : public CCaptureSink {
+public:
+    CRefusingSink(CMetafileCapture& capture, std::wstring& documentName, PRINT_STEP refused)
+        : CCaptureSink(capture, documentName), m_refused(refused)
+    {
+    }
+    bool BeginDocument(const std::wstring& name) override
+    {
+        return CCaptureSink::BeginDocument(name) && m_refused != PRINT_STEP::BeginDocument;
+    }
+    bool BeginPage() override { return CCaptureSink::BeginPage() && m_refused != PRINT_STEP::BeginPage; }
+    bool EndPage() override { return CCaptureSink::EndPage() && m_refused != PRINT_STEP::EndPage; }
+
+private:
+    PRINT_STEP m_refused;
+};
+
 inline std::vector<std::wstring> TextsOf(const std::vector<PRINTED_TEXT>& printed)
 {
     std::vector<std::wstring> texts;
