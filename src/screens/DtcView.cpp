@@ -146,6 +146,7 @@ void CDtcView::FillTextRows(const DTC_REQUEST& request)
         ++row;
     }
     m_pMultiCtrl->Redraw(1);
+    FindHelpDatabase();
     UpdatePageKeys();  // print keeps its state, so the list can be printed
     Show(SW_SHOW);
 }

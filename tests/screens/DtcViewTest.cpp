@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -268,6 +269,53 @@ TEST_F(DtcViewTest, AClickAsksForHelpOnlyWhenTheHelpDatabaseIsThere)
     EXPECT_EQ(answer.substr(6, 2), Bytes("\x00\x01", 2)) << "the clicked row";
     ReturnTurn();
 }
+
+struct HelpCase {
+    const char* name;
+    bool databaseListBefore;  // a list of database keys came first, with the help database there
+    bool helpDatabase;        // the help database is there for the text list
+};
+
+void PrintTo(const HelpCase& c, std::ostream* out) { *out << c.name; }
+
+class DtcTextListHelpTest : public DtcViewTest, public ::testing::WithParamInterface<HelpCase> {};
+
+// A text list looks for the folder's help database itself: what a list before it found does not
+// decide whether a click asks for help.
+TEST_P(DtcTextListHelpTest, AClickAnswersExactlyWhenTheHelpDatabaseIsThere)
+{
+    const std::filesystem::path help = software.Path() / "EN_DTC_H.db";
+    if (GetParam().databaseListBefore) {
+        ASSERT_FALSE(software.Write("EN_DTC_H.db", "help").empty());
+        Send(0, 1, "T", kFound + Bytes("\0", 1));
+        ASSERT_TRUE(Dtc().HelpAvailable());
+        Dtc().SendMsg(WM_COMMAND, 3001);
+        TakeAnswer(5);
+        ReturnTurn();
+    }
+    if (GetParam().helpDatabase)
+        ASSERT_FALSE(software.Write("EN_DTC_H.db", "help").empty());
+    else
+        std::filesystem::remove(help);
+    Send(kDtcFreeTextOption, 2, "T", Bytes("C1\0D1\0\0C2\0D2\0\0", 14));
+    EXPECT_EQ(Dtc().HelpAvailable(), GetParam().helpDatabase);
+    ClickRow(1);
+    if (!GetParam().helpDatabase) {
+        EXPECT_FALSE(TokenFree()) << "without a help database a click answers nothing";
+        return;
+    }
+    const Bytes answer = TakeAnswer(8);
+    EXPECT_EQ(answer.substr(0, 5), Bytes("\x00\x05\x0A\x80\xFF", 5));
+    EXPECT_EQ(answer.substr(6, 2), Bytes("\x00\x01", 2)) << "the clicked row";
+    ReturnTurn();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DtcTextListHelpTest, ::testing::Values(
+    HelpCase{"FirstListWithHelp", false, true},
+    HelpCase{"FirstListWithoutHelp", false, false},
+    HelpCase{"AfterADatabaseListWithHelp", true, true},
+    HelpCase{"HelpGoneAfterADatabaseList", true, false}),
+    [](const auto& c) { return std::string(c.param.name); });
 
 class DtcPrintTest : public DtcViewTest {
 protected:
