@@ -69,8 +69,22 @@ void CDtcView::OnShowView()
 
 void CDtcView::ShowRequest()
 {
+    ForgetShownList();
     m_bBuildPending = true;
     SetTimer(Handle(), kBuildTimer, 10, nullptr);
+}
+
+// The screen is painted before the new list is built: what it paints then must not be the previous
+// request's codes and columns.
+void CDtcView::ForgetShownList()
+{
+    m_rowKeys.clear();
+    if (!m_pMultiCtrl)
+        return;
+    m_pMultiCtrl->Clear();
+    for (int column = 0; column < CMultiCtrl::kMaxColumns; ++column)
+        m_pMultiCtrl->SetHeaderText(column, L"", -1);
+    m_pMultiCtrl->Redraw(1);
 }
 
 bool CDtcView::OnTimer(UINT_PTR id)

@@ -46,6 +46,7 @@ private:
     void FillWideKeyRow(int row, const DTC_KEY_ENTRY& entry, CDbFile* database);
     void FillLiteralRow(int row, const DTC_KEY_ENTRY& entry);
     void SetUnknownDescription(int row);
+    void ForgetShownList();
     void FindHelpDatabase();
     void ShowTitleOnTitleBar();
     void Answer(uint16_t clickedRow, bool click);

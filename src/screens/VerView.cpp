@@ -28,7 +28,21 @@ void CVerView::OnShowView()
 
 void CVerView::ShowRequest()
 {
+    BlankShownPairs();
     SetTimer(Handle(), kDrawTimer, 10, nullptr);
+}
+
+// The screen may be painted before the timer draws the new pairs: it then shows empty rows, never
+// the previous request's pairs. The rows themselves stay, for a list of the same length keeps them.
+void CVerView::BlankShownPairs()
+{
+    if (!m_pMultiCtrl)
+        return;
+    for (int row = 0; row < m_pMultiCtrl->GetRowCount(); ++row) {
+        m_pMultiCtrl->SetCellText(row, 0, L"", -1);
+        m_pMultiCtrl->SetCellText(row, 1, L"", -1);
+    }
+    m_pMultiCtrl->Redraw(1);
 }
 
 bool CVerView::OnTimer(UINT_PTR id)

@@ -22,6 +22,7 @@ protected:
 
 private:
     void ShowTitle(const std::wstring& title);
+    void BlankShownPairs();
 
     uint8_t m_key = 0;
 };
