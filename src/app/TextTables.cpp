@@ -2,7 +2,7 @@
 
 // The system's English vocabulary, character for character as it has always been shown (odd
 // spellings included: other programs and the string files are made against these exact texts).
-const BUILTIN_TEXT_ENTRY g_BuiltinTexts[166] = {
+const BUILTIN_TEXT_ENTRY g_BuiltinTexts[168] = {
     {0x10000000, L"OK"},
     {0x10000001, L"Cancel"},
     {0x10000002, L"Yes"},
@@ -123,6 +123,9 @@ const BUILTIN_TEXT_ENTRY g_BuiltinTexts[166] = {
     {0x10000F04, L"Forward"},
     {0x10000D12, L"No default printer was found, or the printer was not installed!"},
     {0x10000D13, L"Prompt message"},
+    // The shell's own notices about printing.
+    {0x10000D14, L"Printing is busy with another job.\r\nPlease print again when it has finished."},
+    {0x10000D15, L"Printing failed! The report was not printed, please check the printer."},
     {0x10000E01, L"NAME"},
     {0x10000E03, L"No Data Stream available for comparison!"},
     {0x10000E04, L"Please select the DB name!"},

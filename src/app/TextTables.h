@@ -10,7 +10,7 @@ struct BUILTIN_TEXT_ENTRY {
 };
 
 // In lookup order: the first entry with an id gives its text.
-extern const BUILTIN_TEXT_ENTRY g_BuiltinTexts[166];
+extern const BUILTIN_TEXT_ENTRY g_BuiltinTexts[168];
 
 struct LANGUAGE_TABLE_SLOT {
     const wchar_t* code;  // empty in an unused slot, which matches nothing

@@ -135,8 +135,7 @@ void CDiagView::PrintTable(const std::wstring& title)
         CDiagResultPrinter printer;
         printer.SetTitle(title);
         printer.SetTable(m_pMultiCtrl.get());
-        if (printer.SetupPrinter())
-            printer.PrintDocument();
+        PrintReport(printer);
     }
     GivePrintLockBack();
 }

@@ -15,10 +15,13 @@ namespace {
 DWORD g_printLockTimeoutMs = 0;
 bool g_bottomBarCommand = false;
 
+constexpr uint32_t kPrintingBusyTextId = 0x10000D14;
+
 void SayPrintingIsBusy()
 {
     PopMsgDlg box(nullptr);
-    box.SetMessage(L"Printing is busy with another job.\r\nPlease print again when it has finished.");
+    box.SetMessage(ResGetStringOr(kPrintingBusyTextId,
+                                  L"Printing is busy with another job.\r\nPlease print again when it has finished."));
     box.DoModal();
 }
 

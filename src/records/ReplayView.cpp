@@ -290,7 +290,6 @@ void CReplayView::OnPrint()
     if (!TakePrintLock())
         return;
     m_printer.SetTable(&m_engine);
-    if (m_printer.SetupPrinter())
-        m_printer.PrintDocument();
+    PrintReport(m_printer);
     GivePrintLockBack();
 }

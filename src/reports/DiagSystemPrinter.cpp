@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int kPrintDialogTemplate = 1538;  // the system's print dialog
+constexpr uint32_t kPrintFailedTextId = 0x10000D15;
 
 PrintSinkFactory& SinkFactory()
 {
@@ -116,6 +117,16 @@ std::wstring CurrentMenuPath()
 }
 
 }  // namespace
+
+bool PrintReport(CDiagSystemPrinter& printer)
+{
+    if (!printer.SetupPrinter() || printer.PrintDocument())
+        return true;
+    ShowMessageBox(GetActiveWindow(),
+                   ResGetStringOr(kPrintFailedTextId, L"Printing failed! The report was not printed, please check the printer."),
+                   L"", MB_OK);
+    return false;
+}
 
 PrintSinkFactory SetPrintSinkFactory(PrintSinkFactory factory)
 {

@@ -30,6 +30,13 @@ public:
 using PrintSinkFactory = std::function<std::unique_ptr<IPrintSink>()>;
 PrintSinkFactory SetPrintSinkFactory(PrintSinkFactory factory);
 
+class CDiagSystemPrinter;
+
+// The Print command of a screen: asks for a printer and prints. A job the printer refused is told
+// to the user, so that it never passes for a printed report; a cancelled print dialog is not a
+// failure and says nothing. False only when the job failed.
+bool PrintReport(CDiagSystemPrinter& printer);
+
 class CDiagSystemPrinter {
 public:
     CDiagSystemPrinter();

@@ -428,4 +428,25 @@ TEST_F(ReplayPrintTest, PrintsTheValuesUnderTheReportHeaderAndTheSecondJobLooksL
     EXPECT_NE(Find(second, L"810"), nullptr);
 }
 
+TEST_F(ReplayPrintTest, AJobThePrinterRefusedIsToldToTheUser)
+{
+    Store(L"EN", L"Acme", 1, 3);
+    OpenFirst();
+    Tick();
+    std::vector<std::wstring> boxes;
+    SetModalAnswerer([&boxes](const MODAL_BOX& box) -> std::optional<int> {
+        if (box.templateId == 1538)
+            return IDOK;
+        boxes.push_back(box.text);
+        return IDCANCEL;
+    });
+    print_test::CMetafileCapture capture;
+    SetPrintSinkFactory([this, &capture]() {
+        return std::make_unique<print_test::CRefusingSink>(capture, documentName, print_test::PRINT_STEP::EndPage);
+    });
+    Command(Replay(), 3005);
+    EXPECT_EQ(boxes, std::vector<std::wstring>{L"Printing failed! The report was not printed, please check the printer."});
+    EXPECT_FALSE(Replay().HoldsPrintLock());
+}
+
 }  // namespace

@@ -16,6 +16,7 @@
 #include "MakerView.h"
 #include "MetafileCapture.h"
 #include "SharedHandles.h"
+#include "StringFile.h"
 #include "VehicleDataHost.h"
 
 namespace {
@@ -434,6 +435,62 @@ TEST_F(DtcPrintTest, PagingLeavesPrintToTheScreen)
     Click(3005);
     EXPECT_EQ(sinksMade, 2) << "the next list prints too";
     EXPECT_TRUE(boxes.empty());
+}
+
+struct RefusedCase {
+    const char* name;
+    print_test::PRINT_STEP refused;
+    int dialogAnswer;
+    bool told;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
+
+class DtcRefusedPrintTest : public DtcPrintTest, public ::testing::WithParamInterface<RefusedCase> {};
+
+// A job the printer refused never passes for a printed list; a print the user called off is no failure.
+TEST_P(DtcRefusedPrintTest, TheUserIsToldWhenTheJobFailed)
+{
+    Send(kDtcFreeTextOption, 60, "T", Codes(60));
+    AnswerPrintDialog(GetParam().dialogAnswer, GetParam().refused);
+    frame->SendMsg(WM_COMMAND, 3005);
+    if (GetParam().told) {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0], L"Printing failed! The report was not printed, please check the printer.");
+    } else {
+        EXPECT_TRUE(boxes.empty());
+    }
+    EXPECT_FALSE(Dtc().HoldsPrintLock());
+    EXPECT_FALSE(TokenFree()) << "printing does not answer";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DtcRefusedPrintTest, ::testing::Values(
+    RefusedCase{"Printed", print_test::PRINT_STEP::None, IDOK, false},
+    RefusedCase{"Cancelled", print_test::PRINT_STEP::None, IDCANCEL, false},
+    RefusedCase{"DocumentRefused", print_test::PRINT_STEP::BeginDocument, IDOK, true},
+    RefusedCase{"PageRefused", print_test::PRINT_STEP::BeginPage, IDOK, true},
+    RefusedCase{"PageEndRefused", print_test::PRINT_STEP::EndPage, IDOK, true}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+// Both notices about printing come from the language's string file.
+TEST_F(DtcPrintTest, ThePrintNoticesSpeakTheLanguage)
+{
+    std::filesystem::create_directories(programFolder.Path() / "SysString");
+    const TAG_STRING_RESOURCE_ITEM texts[] = {{0x10000D14, L"Drucker belegt"}, {0x10000D15, L"Drucken fehlgeschlagen"}};
+    ASSERT_TRUE(WriteStringFile(programFolder.Path() / "SysString" / "STRRES.DE", texts));
+    ResSetLanguageCode(L"DE");
+    ASSERT_EQ(ResLoadStringFile(), 1);
+    Send(kDtcFreeTextOption, 1, "T", Codes(1));
+
+    AnswerPrintDialog(IDOK, print_test::PRINT_STEP::BeginPage);
+    HANDLE elsewhere = CreateSemaphoreW(nullptr, 1, 1, L"CANPRINT");  // another program prints
+    ASSERT_EQ(WaitForSingleObject(elsewhere, 0), WAIT_OBJECT_0);
+    frame->SendMsg(WM_COMMAND, 3005);
+    ReleaseSemaphore(elsewhere, 1, nullptr);
+    CloseHandle(elsewhere);
+    frame->SendMsg(WM_COMMAND, 3005);
+    EXPECT_EQ(boxes, (std::vector<std::wstring>{L"Drucker belegt", L"Drucken fehlgeschlagen"}));
+    ResFreeStrings();
 }
 
 }  // namespace
