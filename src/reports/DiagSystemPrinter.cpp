@@ -122,9 +122,9 @@ bool PrintReport(CDiagSystemPrinter& printer)
 {
     if (!printer.SetupPrinter() || printer.PrintDocument())
         return true;
-    ShowMessageBox(GetActiveWindow(),
-                   ResGetStringOr(kPrintFailedTextId, L"Printing failed! The report was not printed, please check the printer."),
-                   L"", MB_OK);
+    const std::wstring text =
+        ResGetStringOr(kPrintFailedTextId, L"Printing failed! The report was not printed, please check the printer.");
+    ShowMessageBox(GetActiveWindow(), text, L"", MB_OK);
     return false;
 }
 
