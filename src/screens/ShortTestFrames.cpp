@@ -44,3 +44,14 @@ void WriteShortTestAnswer(ExchangeBlock block, uint8_t action, uint16_t clickedR
     if (clicked)
         writer.BE16(kRowOffset, clickedRow);
 }
+
+uint32_t ShortTestToggleCaption(bool running)
+{
+    return running ? kShortTestStopCaption : kShortTestActivateCaption;
+}
+
+SHORT_TEST_TOGGLE PressShortTestToggle(bool running)
+{
+    const bool next = !running;
+    return {running ? short_test::kToggledOff : short_test::kToggledOn, next, ShortTestToggleCaption(next)};
+}

@@ -29,6 +29,18 @@ constexpr uint8_t kToggledOff = 1;
 constexpr uint8_t kToggledOn = 29;
 }  // namespace short_test
 
+// The toggle key runs and holds the test. Its caption names what the next press does, so a running
+// test shows "Stop" and a held one "Activate".
+struct SHORT_TEST_TOGGLE {
+    uint8_t action;      // reported with the next answer
+    bool running;        // the state after the press
+    uint32_t captionId;  // the caption for the press after this one
+};
+constexpr uint32_t kShortTestStopCaption = 0x10000913;
+constexpr uint32_t kShortTestActivateCaption = 0x1000010B;
+uint32_t ShortTestToggleCaption(bool running);
+SHORT_TEST_TOGGLE PressShortTestToggle(bool running);
+
 // Reads a request. The word after the title is a mode word only when it is 1 or 2; any other value
 // is already the first item.
 SHORT_TEST_REQUEST ParseShortTestRequest(ExchangeBlock block);

@@ -9,8 +9,6 @@
 namespace {
 
 constexpr uint32_t kDefaultTitle = 0x10000028;
-constexpr uint32_t kStopCaption = 0x10000913;
-constexpr uint32_t kActivateCaption = 0x1000010B;
 
 }  // namespace
 
@@ -43,22 +41,26 @@ void CShortTestView::ShowToggleKey()
     bar.RemoveAllButtons();
     bar.AddButton(kToggleKey, true);
     bar.SetButtonBitmaps(kToggleKey, 409, 410, 471);
-    SetToggleCaption(kStopCaption);
+    SetToggleCaption(ShortTestToggleCaption(m_toggle));
 }
 
 // The screen is polled without being shown again, so a mode word that first comes with a later
 // request brings the toggle key as a first request's would. Requests without one leave the key
-// as it is: the diagnostic program names the mode once, not with every poll.
+// as it is: the diagnostic program names the mode once, not with every poll. Mode 2 holds the key
+// and mode 1 gives it back.
 void CShortTestView::FollowModeWord(int mode)
 {
     CMainFrame* frame = CMainFrame::Instance();
     if (mode == 0 || !frame)
         return;
-    const CBmpBtn* key = frame->ButtonBar().GetButton(kToggleKey);
-    if (key && key->IsVisible())
-        return;
-    m_toggle = true;
-    ShowToggleKey();
+    CBmpBtn* key = frame->ButtonBar().GetButton(kToggleKey);
+    if (!key || !key->IsVisible()) {
+        m_toggle = true;
+        ShowToggleKey();
+        key = frame->ButtonBar().GetButton(kToggleKey);
+    }
+    if (key)
+        key->Enable(mode == 1);
 }
 
 void CShortTestView::SetToggleCaption(uint32_t textId)
@@ -80,10 +82,6 @@ void CShortTestView::ShowRequest()
         m_title = L"Quick test";
     SetText(m_title);
     FollowModeWord(request.mode);
-    if (request.mode == 2) {
-        if (CMainFrame* frame = CMainFrame::Instance(); frame && frame->ButtonBar().GetButton(kToggleKey))
-            frame->ButtonBar().GetButton(kToggleKey)->Enable(false);
-    }
     const int count = static_cast<int>(request.rows.size());
     const bool sameRows = count == m_pMultiCtrl->GetRowCount();
     if (!sameRows) {
@@ -141,13 +139,8 @@ void CShortTestView::OnBack()
 
 void CShortTestView::OnCommand3017()
 {
-    if (m_toggle) {
-        m_action = short_test::kToggledOff;
-        SetToggleCaption(kStopCaption);
-        m_toggle = false;
-    } else {
-        m_action = short_test::kToggledOn;
-        SetToggleCaption(kActivateCaption);
-        m_toggle = true;
-    }
+    const SHORT_TEST_TOGGLE press = PressShortTestToggle(m_toggle);
+    m_action = press.action;
+    m_toggle = press.running;
+    SetToggleCaption(press.captionId);
 }

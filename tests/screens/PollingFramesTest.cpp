@@ -77,6 +77,27 @@ TEST_F(PollingFramesTest, AShortTestAnswerCarriesTheRowOnlyForAClick)
     EXPECT_EQ(Bytes(0, 7), std::string("\x00\x07\x64\x00\x0D\x00\x04", 7));
 }
 
+// The key's caption always names what the next press does: a running test offers "Stop", a held
+// one "Activate"; the codes reported are the ones the diagnostic program knows.
+TEST(ShortTestToggleTest, TheCaptionNamesTheNextPress)
+{
+    struct PRESS_CASE {
+        bool running;
+        uint8_t action;
+        bool runningAfter;
+        uint32_t captionAfter;
+    };
+    for (const PRESS_CASE& c : {PRESS_CASE{true, short_test::kToggledOff, false, kShortTestActivateCaption},
+                                PRESS_CASE{false, short_test::kToggledOn, true, kShortTestStopCaption}}) {
+        const SHORT_TEST_TOGGLE press = PressShortTestToggle(c.running);
+        EXPECT_EQ(press.action, c.action) << c.running;
+        EXPECT_EQ(press.running, c.runningAfter) << c.running;
+        EXPECT_EQ(press.captionId, c.captionAfter) << c.running;
+        EXPECT_EQ(ShortTestToggleCaption(c.running), PressShortTestToggle(!c.running).captionId)
+            << "a press leads to the caption of the state it left";
+    }
+}
+
 TEST_F(PollingFramesTest, AShortTestClaimingMoreRowsThanTheBlockHoldsStopsAtTheFrameArea)
 {
     Request(100, BE16(0xFFFF) + Texts({""}));

@@ -123,6 +123,41 @@ TEST_F(PollingScreensTest, ModeTwoShowsTheToggleKeyDisabled)
     EXPECT_FALSE(SoftKey(3017)->IsEnabled());
 }
 
+// The diagnostic program starts the test with the key showing "Stop"; each press reports its code
+// with the next answer and leaves the caption naming the press after it.
+TEST_F(PollingScreensTest, TheToggleKeysCaptionNamesWhatTheNextPressDoes)
+{
+    Exchange(100, ShortTest(3, BE16(1)), 5);
+    ASSERT_NE(SoftKey(3017), nullptr);
+    EXPECT_EQ(SoftKey(3017)->GetText(), L"Stop") << "the test runs";
+    struct PRESS {
+        char code;
+        const wchar_t* captionAfter;
+    };
+    for (const PRESS& press : {PRESS{1, L"Activate"}, PRESS{29, L"Stop"}, PRESS{1, L"Activate"}}) {
+        frame->ButtonBar().SendMsg(WM_COMMAND, MAKEWPARAM(3017, BN_CLICKED),
+                                   reinterpret_cast<LPARAM>(SoftKey(3017)->Handle()));
+        EXPECT_EQ(SoftKey(3017)->GetText(), press.captionAfter) << int(press.code);
+        EXPECT_EQ(Exchange(100, ShortTest(3), 5)[4], press.code);
+        EXPECT_EQ(SoftKey(3017)->GetText(), press.captionAfter) << "a poll keeps the caption";
+    }
+    KeepSnapshot(L"quick-test-held.png");
+}
+
+TEST_F(PollingScreensTest, ModeOneAfterModeTwoGivesTheToggleKeyBack)
+{
+    Exchange(100, ShortTest(2, BE16(2)), 5);
+    ASSERT_NE(SoftKey(3017), nullptr);
+    EXPECT_FALSE(SoftKey(3017)->IsEnabled());
+    Exchange(100, ShortTest(2, BE16(1)), 5);
+    EXPECT_TRUE(SoftKey(3017)->IsVisible());
+    EXPECT_TRUE(SoftKey(3017)->IsEnabled());
+    Exchange(100, ShortTest(2), 5);
+    EXPECT_TRUE(SoftKey(3017)->IsEnabled()) << "a poll without a mode word keeps the key as it is";
+    Exchange(100, ShortTest(2, BE16(2)), 5);
+    EXPECT_FALSE(SoftKey(3017)->IsEnabled());
+}
+
 std::string StatusList(uint16_t keys, uint16_t layout, const std::string& keyBytes, const std::string& table = "")
 {
     return BE16(keys) + BE16(layout) + Texts({"Tests", "main", "edit", "left", "right"}) + keyBytes + table;
