@@ -172,3 +172,8 @@ std::string SelectionRecordName(int year, int month, int day)
     std::replace(text.begin(), text.end(), ' ', '0');
     return text + ".txt";
 }
+
+bool MultiSelectAcceptAllowed(bool singleChoice, int chosenRow)
+{
+    return !singleChoice || chosenRow >= 0;
+}

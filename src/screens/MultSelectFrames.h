@@ -33,6 +33,10 @@ void WriteMultiSelectBack(ExchangeBlock block);
 void WriteSingleChoiceAccept(ExchangeBlock block, uint16_t chosenRow, uint16_t firstRow);
 void WriteSingleChoiceBack(ExchangeBlock block);
 
+// Whether Accept may answer: the single choice answers a row, so it waits until one is chosen
+// (chosenRow -1: none yet); the multiple selection may answer with no row marked.
+bool MultiSelectAcceptAllowed(bool singleChoice, int chosenRow);
+
 // A saved selection: the vehicle-software folder it belongs to, then the count and the rows.
 // Broken: the count is not 1 to 300, nothing is read. BrokenRow: a row number is not one; the rows
 // before it were read.

@@ -53,10 +53,11 @@ void AddSkinnedKey(CButtonBar& bar, int id)
 void CMultSelectView::OnShowView()
 {
     CDiagView::OnShowView();
-    SetButtonState(3004, true);
     m_allSelected = false;
+    m_chosenRow = -1;
     if (const auto block = RequestBlock())
         m_singleChoice = CRequestReader(*block).Option() == 1;
+    UpdateAcceptKey();
     PlaceEngine();
     ShowWindow(Item(kHiddenEdit), SW_HIDE);
     SetupButtons();
@@ -138,7 +139,19 @@ void CMultSelectView::ShowRequest()
     m_pMultiCtrl->ShowRow(m_firstRow, 0);
     m_pMultiCtrl->Redraw(1);
     UpdateNavButtons();
-    SetButtonState(3004, true);
+    UpdateAcceptKey();
+}
+
+void CMultSelectView::UpdateAcceptKey()
+{
+    SetAcceptKey(MultiSelectAcceptAllowed(m_singleChoice, m_chosenRow));
+}
+
+void CMultSelectView::SetAcceptKey(bool enabled)
+{
+    SetButtonState(3004, enabled);
+    if (CMainFrame* frame = CMainFrame::Instance())
+        frame->BottomBar().UpdateCommandStates();
 }
 
 void CMultSelectView::ShowTitle(const std::wstring& title)
@@ -177,6 +190,7 @@ void CMultSelectView::MarkChosen(int row)
     m_chosenRow = row;
     m_chosenFirstRow = static_cast<uint16_t>(m_pMultiCtrl->GetPageFirstRow());
     m_pMultiCtrl->SetCellText(row, 0, L"Y", 1);
+    UpdateAcceptKey();
 }
 
 void CMultSelectView::ClickRow(int row)
@@ -213,12 +227,12 @@ std::vector<bool> CMultSelectView::MarkedRows() const
 void CMultSelectView::OnAccept()
 {
     const auto block = AnswerBlock();
-    if (!block)
+    if (!block || !MultiSelectAcceptAllowed(m_singleChoice, m_chosenRow))
         return;
     m_answerKind = kAccepted;
-    SetButtonState(3004, false);
+    SetAcceptKey(false);
     if (m_singleChoice)
-        WriteSingleChoiceAccept(*block, static_cast<uint16_t>(std::max(m_chosenRow, 0)), m_chosenFirstRow);
+        WriteSingleChoiceAccept(*block, static_cast<uint16_t>(m_chosenRow), m_chosenFirstRow);
     else
         WriteMultiSelectAccept(*block, m_firstRow, MarkedRows());
     SendAnswer();
@@ -231,7 +245,7 @@ void CMultSelectView::OnBack()
         return;
     m_answerKind = kWentBack;
     if (m_singleChoice) {
-        SetButtonState(3004, false);
+        SetAcceptKey(false);
         WriteSingleChoiceBack(*block);
     } else {
         WriteMultiSelectBack(*block);
@@ -247,6 +261,7 @@ void CMultSelectView::SendAnswer()
 void CMultSelectView::OnPageUp()
 {
     CDiagView::OnPageUp();
+    UpdateAcceptKey();  // the base's paging turns every key but the page keys off
     if (m_pMultiCtrl)
         m_firstRow = static_cast<uint16_t>(m_pMultiCtrl->GetPageFirstRow());
     if (m_allSelected && m_pMultiCtrl)
@@ -256,6 +271,7 @@ void CMultSelectView::OnPageUp()
 void CMultSelectView::OnPageDown()
 {
     CDiagView::OnPageDown();
+    UpdateAcceptKey();  // the base's paging turns every key but the page keys off
     if (m_pMultiCtrl)
         m_firstRow = static_cast<uint16_t>(m_pMultiCtrl->GetPageFirstRow());
     if (m_allSelected && m_pMultiCtrl)

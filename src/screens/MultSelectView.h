@@ -39,6 +39,8 @@ protected:
 
 private:
     void PlaceEngine();
+    void UpdateAcceptKey();
+    void SetAcceptKey(bool enabled);
     void MarkChosen(int row);
     void ShowTitle(const std::wstring& title);
     void ShowStatus(const std::wstring& status);

@@ -74,6 +74,28 @@ protected:
 
     CMultSelectView& view() { return *static_cast<CMultSelectView*>(frame->View(CMultSelectView::kViewId)); }
     CMultiCtrl& engine() { return *view().Engine(); }
+    // A click on a row of the page shown, as the user gives it.
+    void Click(int rowOnPage)
+    {
+        const std::vector<int> bottoms = engine().RowBottoms();
+        ASSERT_LT(static_cast<size_t>(rowOnPage), bottoms.size());
+        const RECT area = engine().Area();
+        const int y = area.top + bottoms[static_cast<size_t>(rowOnPage)] - 3;
+        view().SendMsg(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(area.left + 300, y));
+    }
+    // The bottom bar's keys stay from the chooser that began the diagnosis.
+    void ShowBottomKeys()
+    {
+        for (int id : {3001, 3002, 3003, 3004})
+            frame->BottomBar().AddButton(id);
+    }
+    bool AcceptEnabled()
+    {
+        const CBmpBtn* key = frame->BottomBar().GetButton(3004);
+        EXPECT_NE(key, nullptr);
+        EXPECT_EQ(key && key->IsEnabled(), view().IsCommandEnabled(3004)) << "the key shows the view's state";
+        return view().IsCommandEnabled(3004);
+    }
 
     uint8_t* block = nullptr;
     std::vector<std::wstring> told;
@@ -104,6 +126,60 @@ TEST_F(MultSelectViewTest, TheSingleChoiceAnswersTheRowAndItsPage)
     view().ClickRow(5);
     view().OnAccept();
     EXPECT_EQ(TakeAnswer(8).substr(3), std::string("\x01\x00\x05\x00\x03", 5));
+}
+
+// The single choice answers a row the user chose: Accept waits for a click on a row, unless the
+// request preselected one.
+TEST_F(MultSelectViewTest, TheSingleChoiceAcceptsOnlyAChosenRow)
+{
+    ShowBottomKeys();
+    Send(1, 6, 0, std::string("\x00", 1), 0);
+    ASSERT_TRUE(view().IsSingleChoice());
+    EXPECT_FALSE(AcceptEnabled());
+    frame->SendMsg(WM_COMMAND, 3004);
+    EXPECT_TRUE(TurnHeld()) << "no row chosen: nothing is answered";
+    KeepSnapshot(L"single-choice-unchosen.png");
+    Click(2);
+    EXPECT_STREQ(engine().GetCellText(2, 0), L"Y");
+    EXPECT_TRUE(AcceptEnabled());
+    KeepSnapshot(L"single-choice-chosen.png");
+    frame->SendMsg(WM_COMMAND, 3004);
+    EXPECT_EQ(TakeAnswer(8), std::string("\x00\x08\x28\x01\x00\x02\x00\x00", 8));
+    EXPECT_FALSE(AcceptEnabled());
+}
+
+TEST_F(MultSelectViewTest, APreselectedRowIsAChoice)
+{
+    ShowBottomKeys();
+    Send(1, 6, 0, std::string("\x20", 1), 1);
+    EXPECT_STREQ(engine().GetCellText(2, 0), L"Y");
+    EXPECT_TRUE(AcceptEnabled());
+    frame->SendMsg(WM_COMMAND, 3004);
+    EXPECT_EQ(TakeAnswer(6).substr(3), std::string("\x01\x00\x02", 3));
+}
+
+// Paging turns the keys of the page over; Accept stays as the choice makes it.
+TEST_F(MultSelectViewTest, PagingKeepsAcceptAsTheChoiceMakesIt)
+{
+    ShowBottomKeys();
+    struct PAGE_CASE {
+        uint8_t option;
+        bool click;
+        bool accept;
+    };
+    for (const PAGE_CASE& c : {PAGE_CASE{1, false, false}, PAGE_CASE{1, true, true}, PAGE_CASE{0, false, true}}) {
+        Send(c.option, 60, 0, std::string(8, '\0'), 0);
+        if (c.click)
+            Click(1);
+        ASSERT_TRUE(view().IsCommandEnabled(3003));
+        frame->SendMsg(WM_COMMAND, 3003);
+        ASSERT_GT(engine().GetPageFirstRow(), 0);
+        EXPECT_EQ(AcceptEnabled(), c.accept) << int(c.option) << c.click;
+        frame->SendMsg(WM_COMMAND, 3002);
+        EXPECT_EQ(AcceptEnabled(), c.accept) << int(c.option) << c.click;
+        frame->SendMsg(WM_COMMAND, 3001);
+        TakeAnswer(5);
+    }
 }
 
 TEST_F(MultSelectViewTest, SelectAllTwiceLeavesNothingSelected)
