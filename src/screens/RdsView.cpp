@@ -283,9 +283,13 @@ void CRdsView::RebuildFromDatabase(const RDS_REQUEST& request)
         m_names.push_back(name);
         m_units.push_back(unit);
         const int row = static_cast<int>(i);
+        // The value goes into the unit shown beside it from the first drawing on: a new list (and
+        // every page turned here) would otherwise show one refresh of metric figures under British
+        // names.
+        const std::wstring shown = ConvertValueByUnit(unit, Wide(item.value));
         engine.SetCellText(row, 0, name.c_str(), -1);
-        engine.SetCellTextA(row, 1, item.value.c_str(), -1);  // a new list shows its values as sent
-        NoteSample(RdsAbsoluteItem(request, i), item.value, ConvertValueByUnit(unit, Wide(item.value)), false);
+        engine.SetCellText(row, 1, shown.c_str(), -1);
+        NoteSample(RdsAbsoluteItem(request, i), item.value, shown, false);
         engine.SetCellText(row, 2, ConvertUnitName(unit).c_str(), -1);
     }
     m_stackRows[static_cast<size_t>(m_stackDepth)] = std::min<uint16_t>(request.itemCount, kRowsPerPage);

@@ -158,7 +158,7 @@ TEST_F(RdsViewTest, AnIdListIsNamedFromTheDatabaseAndUpdatedInPlace)
     ASSERT_EQ(Engine().GetRowCount(), 4);
     EXPECT_EQ(Cell(0, 0), L"Engine speed");
     EXPECT_EQ(Cell(1, 0), L"Vehicle speed");
-    EXPECT_EQ(Cell(1, 1), L"100") << "a new list shows the values as sent";
+    EXPECT_EQ(Cell(1, 1), ConvertValueByUnit(L"km/h", L"100", 1)) << "in the unit shown from the first drawing";
     EXPECT_EQ(Cell(1, 2), L"mph");
     EXPECT_EQ(Cell(2, 2), L"") << "a record without a unit";
     EXPECT_EQ(Cell(3, 0), L"????");
@@ -170,8 +170,37 @@ TEST_F(RdsViewTest, AnIdListIsNamedFromTheDatabaseAndUpdatedInPlace)
 
     SendIds({{Id(2), "50"}, {Id(1), "700"}});
     EXPECT_EQ(Cell(0, 0), L"Vehicle speed") << "another order is another list";
-    EXPECT_EQ(Cell(0, 1), L"50");
+    EXPECT_EQ(Cell(0, 1), ConvertValueByUnit(L"km/h", L"50", 1));
     EXPECT_EQ(Screen().ItemNames(), (std::vector<std::wstring>{L"Vehicle speed", L"Engine speed"}));
+}
+
+// In British units every value shown is in the unit shown beside it, also at the first drawing of
+// a list and of a page turned here, where the names are looked up anew.
+TEST_F(RdsViewTest, EveryDrawingShowsTheValuesInTheUnitsShown)
+{
+    ResSetUnitMode(1);
+    const std::wstring converted = ConvertValueByUnit(L"km/h", L"100", 1);
+    ASSERT_NE(converted, L"100");
+    std::vector<ID_ITEM> items(60, ID_ITEM{Id(2), "100"});
+    const auto expectConverted = [&](const char* when) {
+        for (int row = 0; row < Engine().GetRowCount(); ++row) {
+            ASSERT_EQ(Cell(row, 2), L"mph") << when << row;
+            ASSERT_EQ(Cell(row, 1), converted) << when << row;
+        }
+    };
+    SendIds(items);
+    expectConverted("a new list: ");
+    SendIds(items);
+    expectConverted("a refresh: ");
+    ASSERT_TRUE(frame->View(161)->IsCommandEnabled(3003));
+    frame->SendMsg(WM_COMMAND, 3003);
+    SendIds(items);
+    ASSERT_GT(Engine().GetPageBase(), 0);
+    expectConverted("a page turned: ");
+    KeepSnapshot(L"live-data-british.png");
+    frame->SendMsg(WM_COMMAND, 3002);
+    SendIds(items);
+    expectConverted("a page back: ");
 }
 
 TEST_F(RdsViewTest, OnlyALowerCaseDatNameChoosesThePackedDatabase)
