@@ -30,5 +30,6 @@ INPUT_REQUEST ParseInputRequest(ExchangeBlock block);
 bool InputValueAcceptable(const INPUT_REQUEST& request, std::string_view value);
 
 // The answer: the key at 4, from 5 the typed text (cut to kMaxInputAnswerText bytes) and its
-// terminator; byte 1 holds the text's length + 6.
+// terminator; byte 1 holds the text's length + 6. The screen's field never holds more than that
+// (whole characters), so the cut only guards the length byte.
 void WriteInputAnswer(ExchangeBlock block, uint8_t key, std::string_view text);

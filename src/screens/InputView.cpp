@@ -4,9 +4,20 @@
 
 #include "MainFrame.h"
 #include "PopMsgDlg.h"
+#include "ProcessValues.h"
 #include "StringResources.h"
 #include "TextConversion.h"
 #include "resource.h"
+
+namespace {
+
+// The answer speaks the diagnostic program's narrow text, as its requests do.
+unsigned AnswerCodePage()
+{
+    return ResGetDbFormat() == 1 ? static_cast<unsigned>(ResGetCodePage()) : CP_UTF8;
+}
+
+}  // namespace
 
 void CInputView::OnShowView()
 {
@@ -47,7 +58,8 @@ void CInputView::ShowRequest()
         SetDlgItemTextW(Handle(), IDC_INPUT_PROMPT, prompt.c_str());
     m_title = DiagTextToWide(m_request.title);
     SetText(m_title);
-    m_edit.SetText(DiagTextToWide(m_request.initialValue));
+    m_edit.SetAnswerLimit(kMaxInputAnswerText, AnswerCodePage());
+    m_edit.SetText(m_edit.FittingStart(DiagTextToWide(m_request.initialValue)));
     m_edit.SetInputRule(DiagTextToWide(m_request.inputType), DiagTextToWide(m_request.minimum),
                         DiagTextToWide(m_request.maximum));
     ShowTitle();
@@ -72,7 +84,7 @@ void CInputView::OnAccept()
 {
     if (!HoldsTurn())
         return;
-    if (!InputValueAcceptable(m_request, WideToThreadAnsi(m_edit.GetText()))) {
+    if (!InputValueAcceptable(m_request, m_edit.AnswerText())) {
         const std::wstring text = ResGetString(0x10000505);
         PopMsgDlg box(Handle());
         box.SetMessage(text.empty() ? L"Values over range!" : text);
@@ -97,6 +109,6 @@ void CInputView::SendAnswer()
     const auto block = AnswerBlock();
     if (!block)
         return;
-    WriteInputAnswer(*block, m_key, WideToThreadAnsi(m_edit.GetText()));
+    WriteInputAnswer(*block, m_key, m_edit.AnswerText());
     HandTurnBack();
 }

@@ -13,6 +13,7 @@
 #include "ExchangeBuffer.h"
 #include "InputView.h"
 #include "MakerView.h"
+#include "ProcessValues.h"
 #include "SharedHandles.h"
 #include "VerView.h"
 #include "resource.h"
@@ -157,6 +158,97 @@ TEST_F(ValueScreensTest, BackAnswersTheFieldsTextOnceAndAnEmptyTitleStaysEmpty)
     EXPECT_EQ(Answer(2), "\x5A\x5A"s) << "nothing is written after the answer";
     EXPECT_TRUE(TokenFree());
 }
+
+// The answer carries the typed text in the diagnostic program's narrow text in at most 249 bytes.
+// The field lets in only what fits whole, so the answer is never cut inside a character and holds
+// exactly what the user sees.
+struct TypingCase {
+    const char* name;
+    int dbFormat;
+    int codePage;
+    std::wstring character;  // typed as its UTF-16 units
+    std::string narrow;      // its form in the answer
+    size_t kept;             // how many of 300 typed the field keeps
+};
+
+void PrintTo(const TypingCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class InputTypingTest : public ValueScreensTest, public ::testing::WithParamInterface<TypingCase> {
+protected:
+    void SetUp() override
+    {
+        ValueScreensTest::SetUp();
+        previousCodePage = ResGetCodePage();
+        ResSetDbFormat(GetParam().dbFormat);
+        ResSetCodePage(GetParam().codePage);
+    }
+    void TearDown() override
+    {
+        ResSetDbFormat(0);
+        ResSetCodePage(previousCodePage);
+        ValueScreensTest::TearDown();
+    }
+    static std::wstring Repeated(const std::wstring& text, size_t times)
+    {
+        std::wstring all;
+        for (size_t i = 0; i < times; ++i)
+            all += text;
+        return all;
+    }
+    void ExpectBackAnswers(size_t kept)
+    {
+        std::string narrow;
+        for (size_t i = 0; i < kept; ++i)
+            narrow += GetParam().narrow;
+        ASSERT_LE(narrow.size(), 249u);
+        EXPECT_EQ(Input().ValueField().GetText(), Repeated(GetParam().character, kept));
+        frame->SendMsg(WM_COMMAND, 3001);
+        ASSERT_TRUE(TokenFree());
+        EXPECT_EQ(Answer(6 + narrow.size()),
+                  "\0"s + static_cast<char>(narrow.size() + 6) + "\x46\0\x02"s + narrow + '\0');
+    }
+
+    int previousCodePage = 0;
+};
+
+TEST_P(InputTypingTest, TheFieldTakesWhatTheAnswerCarriesWhole)
+{
+    SendInput("Name", "", "", "A", "", "");
+    for (int i = 0; i < 300; ++i) {
+        for (wchar_t unit : GetParam().character)
+            Input().ValueField().SendMsg(WM_CHAR, unit, 1);
+    }
+    ExpectBackAnswers(GetParam().kept);
+}
+
+TEST_P(InputTypingTest, ALongInitialValueIsCutBetweenCharacters)
+{
+    const std::string initial = [] {
+        std::string bytes;
+        for (int i = 0; i < 300; ++i)
+            bytes += GetParam().narrow;
+        return bytes;
+    }();
+    if (GetParam().kept == 0)
+        GTEST_SKIP() << "the character has no form in the code page";
+    SendInput("Name", "", initial, "A", "", "");
+    ExpectBackAnswers(GetParam().kept);
+    if (std::string(GetParam().name) == "utf8_two_bytes")
+        KeepSnapshot(L"input-long-value.png");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InputTypingTest, ::testing::Values(
+    TypingCase{"ascii", 0, 1252, L"a", "a", 249},
+    TypingCase{"utf8_two_bytes", 0, 1252, L"\xE9", "\xC3\xA9", 124},
+    TypingCase{"utf8_three_bytes", 0, 1252, L"\x4E2D", "\xE4\xB8\xAD", 83},
+    TypingCase{"utf8_surrogate_pair", 0, 1252, L"\xD83D\xDE00", "\xF0\x9F\x98\x80", 62},
+    TypingCase{"gbk_two_bytes", 1, 936, L"\x4E2D", "\xD6\xD0", 124},
+    TypingCase{"gbk_mixed_with_ascii", 1, 936, L"a\x4E2D", "a\xD6\xD0", 83},
+    TypingCase{"no_form_in_the_code_page", 1, 1252, L"\x4E2D", "", 0}),
+    [](const ::testing::TestParamInfo<TypingCase>& param) { return std::string(param.param.name); });
 
 TEST_F(ValueScreensTest, AVersionListIsDrawnAfterTheSwitchAndAnsweredByBack)
 {
