@@ -250,6 +250,25 @@ INSTANTIATE_TEST_SUITE_P(Cases, InputTypingTest, ::testing::Values(
     TypingCase{"no_form_in_the_code_page", 1, 1252, L"\x4E2D", "", 0}),
     [](const ::testing::TestParamInfo<TypingCase>& param) { return std::string(param.param.name); });
 
+// Text that comes in without being typed (pasted) is let in only when the answer carries it whole.
+TEST_F(ValueScreensTest, APastedTextThatWouldNotFitIsNotLetIn)
+{
+    SendInput("Name", "", "", "A", "", "");
+    CKeyEdit& field = Input().ValueField();
+    for (int i = 0; i < 124; ++i)
+        field.SendMsg(WM_CHAR, 0xE9, 1);  // two bytes each in UTF-8: 248
+    field.SendMsg(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\xE9"));
+    EXPECT_EQ(field.GetText(), std::wstring(124, L'\xE9')) << "250 bytes do not fit";
+    field.SendMsg(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"z"));
+    EXPECT_EQ(field.GetText(), std::wstring(124, L'\xE9') + L"z") << "249 do";
+    frame->SendMsg(WM_COMMAND, 3004);
+    ASSERT_TRUE(TokenFree());
+    std::string narrow;
+    for (int i = 0; i < 124; ++i)
+        narrow += "\xC3\xA9";
+    EXPECT_EQ(Answer(255), "\0\xFF\x46\0\x01"s + narrow + "z\0"s);
+}
+
 TEST_F(ValueScreensTest, AVersionListIsDrawnAfterTheSwitchAndAnsweredByBack)
 {
     SendVersions("Engine ECU", {{"Part number", "8E0 907"}, {"Software", "0030"}}, 2);
