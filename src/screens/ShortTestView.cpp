@@ -46,8 +46,8 @@ void CShortTestView::ShowToggleKey()
 
 // The screen is polled without being shown again, so a mode word that first comes with a later
 // request brings the toggle key as a first request's would. Requests without one leave the key
-// as it is: the diagnostic program names the mode once, not with every poll. Mode 2 holds the key
-// and mode 1 gives it back.
+// as it is: the diagnostic program names the mode once, not with every poll. Mode 2 disables the key
+// and mode 1 enables it again.
 void CShortTestView::FollowModeWord(int mode)
 {
     CMainFrame* frame = CMainFrame::Instance();
