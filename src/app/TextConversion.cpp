@@ -58,17 +58,6 @@ std::wstring DiagTextToWide(const std::string& text)
     return wide ? std::wstring(wide.get()) : std::wstring();
 }
 
-std::string WideToThreadAnsi(const std::wstring& text)
-{
-    const int length = WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return {};
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
-    narrow.resize(static_cast<size_t>(length) - 1);
-    return narrow;
-}
-
 bool WideToNarrow(char* buffer, const wchar_t* text, size_t room, unsigned codePage)
 {
     if (!buffer || room == 0)

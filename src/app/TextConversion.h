@@ -21,8 +21,6 @@ std::wstring FormatValueByUnit(const std::wstring& value, const char* unit);
 
 // A text of the diagnostic program as Utf8ToWide reads it; empty where that gives nothing.
 std::wstring DiagTextToWide(const std::string& text);
-// A wide text in the thread's ANSI code page, as answers to the diagnostic program carry it.
-std::string WideToThreadAnsi(const std::wstring& text);
 
 // Converts `text` into the caller's buffer of `room` bytes in the given code page, always ending it
 // with a zero. True only when the whole text fit and every character has a form in the code page

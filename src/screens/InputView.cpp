@@ -4,20 +4,9 @@
 
 #include "MainFrame.h"
 #include "PopMsgDlg.h"
-#include "ProcessValues.h"
 #include "StringResources.h"
 #include "TextConversion.h"
 #include "resource.h"
-
-namespace {
-
-// The answer speaks the diagnostic program's narrow text, as its requests do.
-unsigned AnswerCodePage()
-{
-    return ResGetDbFormat() == 1 ? static_cast<unsigned>(ResGetCodePage()) : CP_UTF8;
-}
-
-}  // namespace
 
 void CInputView::OnShowView()
 {
@@ -58,7 +47,9 @@ void CInputView::ShowRequest()
         SetDlgItemTextW(Handle(), IDC_INPUT_PROMPT, prompt.c_str());
     m_title = DiagTextToWide(m_request.title);
     SetText(m_title);
-    m_edit.SetAnswerLimit(kMaxInputAnswerText, AnswerCodePage());
+    // The diagnostic program reads the answer in the thread's ANSI code page, whatever the
+    // requests' text is.
+    m_edit.SetAnswerLimit(kMaxInputAnswerText, CP_THREAD_ACP);
     m_edit.SetText(m_edit.FittingStart(DiagTextToWide(m_request.initialValue)));
     m_edit.SetInputRule(DiagTextToWide(m_request.inputType), DiagTextToWide(m_request.minimum),
                         DiagTextToWide(m_request.maximum));

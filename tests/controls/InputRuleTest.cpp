@@ -43,8 +43,8 @@ TEST(InputRuleEdgeTest, ControlKeysAndCharactersBeyondAsciiAlwaysPass)
 bool IsLead(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsTrail(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-// A narrow form of our own: ASCII in one byte, every other unit in two (a surrogate pair in four);
-// U+FFFF and a lone half of a pair have none.
+// A narrow form of our own, shaped like a double-byte ANSI code page: ASCII in one byte, every
+// other unit in two (a surrogate pair in four); U+FFFF and a lone half of a pair have none.
 InputTextFits FitsIn(size_t bytes)
 {
     return [bytes](std::wstring_view text) {
@@ -86,6 +86,8 @@ TEST_P(FittingInputTest, TheLongestStartThatFitsEndsBetweenCharacters)
 INSTANTIATE_TEST_SUITE_P(Cases, FittingInputTest, ::testing::Values(
     FitCase{"fits_whole", L"a\xE9\xE9", 5, 3},
     FitCase{"cut_before_a_wide_character", L"a\xE9\xE9\xE9", 6, 3},
+    FitCase{"double_bytes_under_an_odd_limit", Repeated(L"\x4E2D", 300), 249, 124},
+    FitCase{"double_bytes_after_one_byte", L"a" + Repeated(L"\x4E2D", 300), 249, 125},
     FitCase{"nothing_fits", L"\xE9", 1, 0},
     FitCase{"empty", L"", 0, 0},
     FitCase{"a_pair_stays_whole", std::wstring(L"ab") + L"\xD83D\xDE00", 5, 2},

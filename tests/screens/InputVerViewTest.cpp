@@ -159,15 +159,50 @@ TEST_F(ValueScreensTest, BackAnswersTheFieldsTextOnceAndAnEmptyTitleStaysEmpty)
     EXPECT_TRUE(TokenFree());
 }
 
-// The answer carries the typed text in the diagnostic program's narrow text in at most 249 bytes.
-// The field lets in only what fits whole, so the answer is never cut inside a character and holds
-// exactly what the user sees.
+constexpr LANGID kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);   // code page 1252
+constexpr LANGID kChinese = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);  // code page 936
+
+// Sets the thread's locale, and with it the thread's ANSI code page, for one test.
+class ScopedThreadLocale {
+public:
+    explicit ScopedThreadLocale(LANGID language) : m_previous(GetThreadLocale())
+    {
+        SetThreadLocale(MAKELCID(language, SORT_DEFAULT));
+    }
+    ~ScopedThreadLocale() { SetThreadLocale(m_previous); }
+    ScopedThreadLocale(const ScopedThreadLocale&) = delete;
+    ScopedThreadLocale& operator=(const ScopedThreadLocale&) = delete;
+
+private:
+    LCID m_previous;
+};
+
+std::string Repeated(const std::string& text, size_t times)
+{
+    std::string all;
+    for (size_t i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
+std::wstring Repeated(const std::wstring& text, size_t times)
+{
+    std::wstring all;
+    for (size_t i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
+// The answer carries the typed text in the thread's ANSI code page, whatever the requests' text,
+// in at most 249 bytes. The field lets in only what fits whole, so the answer is never cut inside a
+// character and holds exactly what the user sees.
 struct TypingCase {
     const char* name;
-    int dbFormat;
-    int codePage;
+    LANGID threadLanguage;   // its code page is the answer's
+    int dbFormat;            // the requests' text: 0 UTF-8, 1 the language's code page
+    int codePage;            // the language's code page
     std::wstring character;  // typed as its UTF-16 units
-    std::string narrow;      // its form in the answer
+    std::string narrow;      // its form in the thread's ANSI code page
     size_t kept;             // how many of 300 typed the field keeps
 };
 
@@ -181,6 +216,7 @@ protected:
     void SetUp() override
     {
         ValueScreensTest::SetUp();
+        ASSERT_EQ(LANGIDFROMLCID(GetThreadLocale()), GetParam().threadLanguage);
         previousCodePage = ResGetCodePage();
         ResSetDbFormat(GetParam().dbFormat);
         ResSetCodePage(GetParam().codePage);
@@ -191,18 +227,17 @@ protected:
         ResSetCodePage(previousCodePage);
         ValueScreensTest::TearDown();
     }
-    static std::wstring Repeated(const std::wstring& text, size_t times)
+    // The character as a request carries it.
+    static std::string RequestText(const std::wstring& character)
     {
-        std::wstring all;
-        for (size_t i = 0; i < times; ++i)
-            all += text;
-        return all;
+        const UINT codePage = GetParam().dbFormat == 1 ? static_cast<UINT>(GetParam().codePage) : CP_UTF8;
+        char bytes[16] = {};
+        WideCharToMultiByte(codePage, 0, character.c_str(), -1, bytes, sizeof(bytes), nullptr, nullptr);
+        return bytes;
     }
     void ExpectBackAnswers(size_t kept)
     {
-        std::string narrow;
-        for (size_t i = 0; i < kept; ++i)
-            narrow += GetParam().narrow;
+        const std::string narrow = Repeated(GetParam().narrow, kept);
         ASSERT_LE(narrow.size(), 249u);
         EXPECT_EQ(Input().ValueField().GetText(), Repeated(GetParam().character, kept));
         frame->SendMsg(WM_COMMAND, 3001);
@@ -211,6 +246,7 @@ protected:
                   "\0"s + static_cast<char>(narrow.size() + 6) + "\x46\0\x02"s + narrow + '\0');
     }
 
+    ScopedThreadLocale threadLocale{GetParam().threadLanguage};
     int previousCodePage = 0;
 };
 
@@ -226,47 +262,41 @@ TEST_P(InputTypingTest, TheFieldTakesWhatTheAnswerCarriesWhole)
 
 TEST_P(InputTypingTest, ALongInitialValueIsCutBetweenCharacters)
 {
-    const std::string initial = [] {
-        std::string bytes;
-        for (int i = 0; i < 300; ++i)
-            bytes += GetParam().narrow;
-        return bytes;
-    }();
     if (GetParam().kept == 0)
-        GTEST_SKIP() << "the character has no form in the code page";
-    SendInput("Name", "", initial, "A", "", "");
+        GTEST_SKIP() << "the character has no form in the thread's code page";
+    SendInput("Name", "", Repeated(RequestText(GetParam().character), 300), "A", "", "");
     ExpectBackAnswers(GetParam().kept);
-    if (std::string(GetParam().name) == "utf8_two_bytes")
+    if (std::string(GetParam().name) == "one_byte")
         KeepSnapshot(L"input-long-value.png");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InputTypingTest, ::testing::Values(
-    TypingCase{"ascii", 0, 1252, L"a", "a", 249},
-    TypingCase{"utf8_two_bytes", 0, 1252, L"\xE9", "\xC3\xA9", 124},
-    TypingCase{"utf8_three_bytes", 0, 1252, L"\x4E2D", "\xE4\xB8\xAD", 83},
-    TypingCase{"utf8_surrogate_pair", 0, 1252, L"\xD83D\xDE00", "\xF0\x9F\x98\x80", 62},
-    TypingCase{"gbk_two_bytes", 1, 936, L"\x4E2D", "\xD6\xD0", 124},
-    TypingCase{"gbk_mixed_with_ascii", 1, 936, L"a\x4E2D", "a\xD6\xD0", 83},
-    TypingCase{"no_form_in_the_code_page", 1, 1252, L"\x4E2D", "", 0}),
+    TypingCase{"ascii", kEnglish, 0, 1252, L"a", "a", 249},
+    TypingCase{"one_byte", kEnglish, 0, 1252, L"\xE9", "\xE9", 249},
+    TypingCase{"one_byte_whatever_the_language", kEnglish, 1, 936, L"\xE9", "\xE9", 249},
+    TypingCase{"no_form_in_the_thread_code_page", kEnglish, 1, 936, L"\x4E2D", "", 0},
+    TypingCase{"surrogate_pair_without_a_form", kEnglish, 0, 1252, L"\xD83D\xDE00", "", 0},
+    TypingCase{"double_byte", kChinese, 0, 1252, L"\x4E2D", "\xD6\xD0", 124},
+    TypingCase{"double_byte_latin", kChinese, 0, 1252, L"\xE9", "\xA8\xA6", 124},
+    TypingCase{"double_byte_mixed_with_ascii", kChinese, 0, 1252, L"a\x4E2D", "a\xD6\xD0", 83},
+    TypingCase{"double_byte_page_without_the_pair", kChinese, 0, 1252, L"\xD83D\xDE00", "", 0}),
     [](const ::testing::TestParamInfo<TypingCase>& param) { return std::string(param.param.name); });
 
 // Text that comes in without being typed (pasted) is let in only when the answer carries it whole.
 TEST_F(ValueScreensTest, APastedTextThatWouldNotFitIsNotLetIn)
 {
+    const ScopedThreadLocale chinese(kChinese);
     SendInput("Name", "", "", "A", "", "");
     CKeyEdit& field = Input().ValueField();
     for (int i = 0; i < 124; ++i)
-        field.SendMsg(WM_CHAR, 0xE9, 1);  // two bytes each in UTF-8: 248
-    field.SendMsg(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\xE9"));
-    EXPECT_EQ(field.GetText(), std::wstring(124, L'\xE9')) << "250 bytes do not fit";
+        field.SendMsg(WM_CHAR, 0x4E2D, 1);  // two bytes each in code page 936: 248
+    field.SendMsg(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\x4E2D"));
+    EXPECT_EQ(field.GetText(), std::wstring(124, L'\x4E2D')) << "250 bytes do not fit";
     field.SendMsg(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"z"));
-    EXPECT_EQ(field.GetText(), std::wstring(124, L'\xE9') + L"z") << "249 do";
+    EXPECT_EQ(field.GetText(), std::wstring(124, L'\x4E2D') + L"z") << "249 do";
     frame->SendMsg(WM_COMMAND, 3004);
     ASSERT_TRUE(TokenFree());
-    std::string narrow;
-    for (int i = 0; i < 124; ++i)
-        narrow += "\xC3\xA9";
-    EXPECT_EQ(Answer(255), "\0\xFF\x46\0\x01"s + narrow + "z\0"s);
+    EXPECT_EQ(Answer(255), "\0\xFF\x46\0\x01"s + Repeated("\xD6\xD0"s, 124) + "z\0"s);
 }
 
 TEST_F(ValueScreensTest, AVersionListIsDrawnAfterTheSwitchAndAnsweredByBack)
