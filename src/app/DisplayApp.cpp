@@ -24,6 +24,7 @@
 #include "SoftwareLists.h"
 #include "StartDlg.h"
 #include "StringResources.h"
+#include "UpdateThreads.h"
 #include "VehicleDataWin.h"
 #include "WebServerHost.h"
 
@@ -186,6 +187,7 @@ bool CDisplayApp::CreateMainFrame()
 
 int CDisplayApp::ExitInstance()
 {
+    StopUpdateThreads();  // before the download folder goes: no download or unpack outlives the program
     FreeSoftwareLists();
     DeleteSharedFonts();
     DeleteDirectoryTree(m_workingFolder.c_str());

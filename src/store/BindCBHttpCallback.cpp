@@ -6,8 +6,9 @@
 #include "UpdateMessages.h"
 #include "UpdateRules.h"
 
-CBindCBHttpCallback::CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent, HANDLE runEvent)
-    : m_progressWindow(progressWindow), m_jobId(jobId), m_stopEvent(stopEvent), m_runEvent(runEvent)
+CBindCBHttpCallback::CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent, HANDLE runEvent,
+                                         uint16_t batch)
+    : m_progressWindow(progressWindow), m_jobId(jobId), m_batch(batch), m_stopEvent(stopEvent), m_runEvent(runEvent)
 {
 }
 
@@ -29,7 +30,8 @@ STDMETHODIMP CBindCBHttpCallback::OnProgress(ULONG progress, ULONG progressMax, 
     m_lastPercent = percent;
     // The receiver reads the block only while the send runs, so it is freed right after.
     const auto block = std::make_unique<update_blocks::ProgressBlock>(update_blocks::PackProgress(m_jobId, *percent));
-    SendMessageW(m_progressWindow, update_messages::kDownloadMessage, update_messages::kProgress,
+    SendMessageW(m_progressWindow, update_messages::kDownloadMessage,
+                 update_messages::ReportParameter(update_messages::kProgress, m_batch),
                  reinterpret_cast<LPARAM>(block->data()));
     return S_OK;
 }

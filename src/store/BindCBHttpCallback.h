@@ -6,12 +6,13 @@
 #include <cstdint>
 #include <optional>
 
-// Reports a download's progress to the progress window as message 100, code 201, each percent
-// once, and holds the download while the batch is paused. One object serves one job; it lives on
+// Reports a download's progress to the window that started the batch as message 100, code 201
+// (marked with the batch's number), each percent once, and holds the download while the batch is paused. One object serves one job; it lives on
 // the download thread's stack, so it counts no references.
 class CBindCBHttpCallback : public IBindStatusCallback {
 public:
-    CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent = nullptr, HANDLE runEvent = nullptr);
+    CBindCBHttpCallback(HWND progressWindow, int32_t jobId, HANDLE stopEvent = nullptr, HANDLE runEvent = nullptr,
+                        uint16_t batch = 0);
     virtual ~CBindCBHttpCallback() = default;
 
     STDMETHODIMP QueryInterface(REFIID, void**) override { return E_NOTIMPL; }
@@ -29,6 +30,7 @@ public:
 private:
     HWND m_progressWindow;
     int32_t m_jobId;
+    uint16_t m_batch;
     // Once the batch is being stopped no report goes out, so the stopping thread never waits on one.
     HANDLE m_stopEvent;
     HANDLE m_runEvent;

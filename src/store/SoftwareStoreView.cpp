@@ -108,6 +108,13 @@ CSoftwareStoreView::~CSoftwareStoreView()
         StopUpdateThreadsOwnedBy(Handle());
 }
 
+// At the program's exit the window goes long before the object: the batch must not outlive it.
+void CSoftwareStoreView::OnDestroy()
+{
+    StopUpdateThreadsOwnedBy(Handle());
+    CFormViewEx::OnDestroy();
+}
+
 CSoftwareBtn* CSoftwareStoreView::Grid(int page) const
 {
     return page >= 0 && page < kPageCount ? m_grids[static_cast<size_t>(page)].get() : nullptr;
@@ -122,6 +129,7 @@ bool CSoftwareStoreView::GetPageNames(std::vector<std::wstring>& names) const
 void CSoftwareStoreView::OnShowView()
 {
     CFormViewEx::OnShowView();
+    m_textsRequest.reset();  // asked for before the user left: the answer would come out of the blue
     SetProgressWindow(Handle());
     SetUpBars();
     if (!m_grids[0])
@@ -212,6 +220,7 @@ int CSoftwareStoreView::RefreshPage()
     const int chosen = frame ? frame->MiddleLeftBar().GetCurrentItem() : 0;
     const int page = chosen >= 0 && chosen < kPageCount ? chosen : 0;
     if (page != m_shownPage) {
+        m_textsRequest.reset();
         UnlatchSelectAll();
         UnselectAll();
         m_shownPage = page;
@@ -486,10 +495,14 @@ void CSoftwareStoreView::StartBatch(const std::vector<int>& tiles)
     TheUpdateJobList() = std::move(jobs);
     SetProgressWindow(Handle());
     StartUpdateThreads();
+    m_batchNumber = UpdateBatchNumber();
 }
 
 void CSoftwareStoreView::BeginBatch()
 {
+    // The information page would leave the batch's page, and its bars would offer the removal of
+    // what is being installed.
+    m_textsRequest.reset();
     m_batchExists = true;
     m_paused = false;
     m_pausedByLeaving = false;
@@ -613,7 +626,7 @@ void CSoftwareStoreView::TileInstalled(size_t index)
     grid->Invalidate(true);
 }
 
-void CSoftwareStoreView::OnDownloadMessage(WPARAM code, LPARAM parameter)
+void CSoftwareStoreView::OnDownloadMessage(unsigned code, LPARAM parameter)
 {
     CSoftwareBtn* grid = BatchGrid();
     switch (code) {
@@ -654,7 +667,7 @@ void CSoftwareStoreView::OnDownloadMessage(WPARAM code, LPARAM parameter)
     }
 }
 
-void CSoftwareStoreView::OnUnpackMessage(WPARAM code, LPARAM parameter)
+void CSoftwareStoreView::OnUnpackMessage(unsigned code, LPARAM parameter)
 {
     const auto index = static_cast<size_t>(parameter);
     switch (code) {
@@ -675,7 +688,7 @@ void CSoftwareStoreView::OnUnpackMessage(WPARAM code, LPARAM parameter)
         ReleaseSerialSemaphore();
         break;
     case kBatchFinished:
-        StopUpdateThreads();
+        StopUpdateThreadsOwnedBy(Handle());
         EndBatch();
         break;
     case kBatchReplaced:
@@ -715,7 +728,7 @@ void CSoftwareStoreView::OnTextsFetched(WPARAM ticket)
     const auto texts = std::move(m_textsRequest);
     CMainFrame* frame = CMainFrame::Instance();
     CSoftwareBtn* grid = Grid(texts->page);
-    if (!frame || frame->CurrentViewId() != kViewId || !grid || texts->tile >= grid->GetCount())
+    if (m_batchExists || !frame || frame->CurrentViewId() != kViewId || !grid || texts->tile >= grid->GetCount())
         return;  // the user went elsewhere meanwhile
     auto* info = dynamic_cast<CSoftwareStoreMakerVersionView*>(frame->View(CSoftwareStoreMakerVersionView::kViewId));
     if (!info)
@@ -745,10 +758,12 @@ bool CSoftwareStoreView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         RefreshPage();
         break;
     case kDownloadMessage:
-        OnDownloadMessage(wParam, lParam);
+        if (AcceptReport(message, wParam, lParam, m_batchNumber))
+            OnDownloadMessage(ReportCode(wParam), lParam);
         break;
     case kUnpackMessage:
-        OnUnpackMessage(wParam, lParam);
+        if (AcceptReport(message, wParam, lParam, m_batchNumber))
+            OnUnpackMessage(ReportCode(wParam), lParam);
         break;
     case kListsFetched:
         OnListsFetched(wParam);

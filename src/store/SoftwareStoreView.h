@@ -59,6 +59,7 @@ public:
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnDestroy() override;
 
 private:
     struct FETCHED_LISTS;
@@ -84,8 +85,8 @@ private:
     void BeginBatch();
     void EndBatch();
     void StartBatch(const std::vector<int>& tiles);
-    void OnDownloadMessage(WPARAM code, LPARAM parameter);
-    void OnUnpackMessage(WPARAM code, LPARAM parameter);
+    void OnDownloadMessage(unsigned code, LPARAM parameter);
+    void OnUnpackMessage(unsigned code, LPARAM parameter);
     void TileFailed(size_t index, uint32_t statusTextId, const wchar_t* english);
     void TileInstalled(size_t index);
     CSoftwareBtn* BatchGrid() const { return Grid(m_batchPage); }
@@ -101,6 +102,7 @@ private:
     int m_batchPage = -1;
     int m_shownPage = -1;
     int m_progressJob = -1;  // the job whose progress the batch page's bar shows
+    uint16_t m_batchNumber = 0;  // of the batch this store started last: only its reports count
     std::vector<int> m_failedDownloads;  // of this batch: their unpack report keeps the download's failure
 
     bool m_refreshRequested = false;

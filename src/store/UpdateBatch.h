@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
+#include <mutex>
 #include <string>
 
 // What the workers of one batch share. It outlives them: StopUpdateThreads frees it only after
@@ -16,9 +18,15 @@ struct UpdateBatch {
     HANDLE UpdateSemaphore = nullptr;
     std::atomic<DWORD> DownloadThreadId = 0;
     std::wstring ProgramFolder;  // with its trailing backslash
+    // Every report of the batch goes to the window that started it, marked with the batch's number.
+    HWND Owner = nullptr;
+    uint16_t Number = 0;
+    // Held while the stop is set and while the archiver is started, so no archiver starts once a
+    // stop has begun.
+    std::mutex ArchiverStart;
 };
 
-// The window that receives messages 100 and 101; the last SetProgressWindow wins, also mid-batch.
+// The window that starts the next batch (the last SetProgressWindow).
 HWND CurrentProgressWindow();
 
 DWORD WINAPI SerialThreadProc(LPVOID batch);

@@ -102,6 +102,14 @@ CUpdateDlg::~CUpdateDlg()
         EnableFrameBars(true);
 }
 
+// At the program's exit the window goes long before the object: the batch must not outlive it.
+void CUpdateDlg::OnDestroy()
+{
+    KillTimer(Handle(), kStepTimer);
+    StopUpdateThreadsOwnedBy(Handle());
+    CSetupPage::OnDestroy();
+}
+
 bool CUpdateDlg::OnInitDialog()
 {
     MakeStatic(m_message, Handle(), SS_CENTER | SS_CENTERIMAGE | WS_VISIBLE);
@@ -213,6 +221,7 @@ void CUpdateDlg::StartDownload()
     SetProgressWindow(Handle());
     TheUpdateJobList() = UpdateJobList{UpdateJob{0, m_offered}};
     StartUpdateThreads();
+    m_batchNumber = UpdateBatchNumber();
     m_batchRunning = true;
     m_download.Enable(false);
     Invalidate(true);
@@ -276,7 +285,7 @@ void CUpdateDlg::SetState(UPDATE_STATE state)
 
 // ---- the pipeline's reports ------------------------------------------------------------------
 
-void CUpdateDlg::OnDownloadMessage(WPARAM code, LPARAM parameter)
+void CUpdateDlg::OnDownloadMessage(unsigned code, LPARAM parameter)
 {
     switch (code) {
     case kDownloadBegins:
@@ -307,7 +316,7 @@ void CUpdateDlg::OnDownloadMessage(WPARAM code, LPARAM parameter)
     }
 }
 
-void CUpdateDlg::OnUnpackMessage(WPARAM code)
+void CUpdateDlg::OnUnpackMessage(unsigned code)
 {
     switch (code) {
     case kArchiverStarted:
@@ -373,10 +382,12 @@ bool CUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 {
     switch (message) {
     case kDownloadMessage:
-        OnDownloadMessage(wParam, lParam);
+        if (AcceptReport(message, wParam, lParam, m_batchNumber))
+            OnDownloadMessage(ReportCode(wParam), lParam);
         break;
     case kUnpackMessage:
-        OnUnpackMessage(wParam);
+        if (AcceptReport(message, wParam, lParam, m_batchNumber))
+            OnUnpackMessage(ReportCode(wParam));
         break;
     case kDescriptionFetched:
         OnDescriptionFetched(wParam);

@@ -55,6 +55,7 @@ protected:
     bool OnTimer(UINT_PTR id) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnDestroy() override;
 
 private:
     void SetState(UPDATE_STATE state);
@@ -66,8 +67,8 @@ private:
     void StartDownload();
     void EnableFrameBars(bool enable);
     void Fail(const std::wstring& text);
-    void OnDownloadMessage(WPARAM code, LPARAM parameter);
-    void OnUnpackMessage(WPARAM code);
+    void OnDownloadMessage(unsigned code, LPARAM parameter);
+    void OnUnpackMessage(unsigned code);
     void OnBatchFinished();
     void OnBatchReplaced();
     void OnDescriptionFetched(WPARAM ticket);
@@ -91,6 +92,7 @@ private:
     bool m_downloadFailed = false;
     bool m_unpacked = false;
     int m_step = 0;  // the bar's position while the archiver runs
+    uint16_t m_batchNumber = 0;  // of the batch this page started last: only its reports count
 
     WPARAM m_ticket = 0;
     std::shared_ptr<std::wstring> m_descriptionRequest;

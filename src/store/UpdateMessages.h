@@ -1,6 +1,8 @@
 #pragma once
-// The messages of the download pipeline: window messages to the progress window (wParam the code)
-// and thread messages between its workers (wParam the block).
+// The messages of the download pipeline: window messages to the window that started the batch
+// (wParam the code and the batch) and thread messages between its workers (wParam the block).
+#include <cstdint>
+
 namespace update_messages {
 
 constexpr unsigned kDownloadMessage = 100;
@@ -19,6 +21,22 @@ constexpr unsigned kBatchFinished = 209;
 // To the window whose batch another window's StartUpdateThreads ended: its batch is gone, with no
 // 209 to come.
 constexpr unsigned kBatchReplaced = 210;
+
+// A report's wParam: the code in its low 16 bits, the batch it belongs to in the 16 above, so a
+// window can tell the reports of its own batch from those of one that has ended. Batch numbers
+// are never 0.
+constexpr uintptr_t ReportParameter(unsigned code, uint16_t batch)
+{
+    return static_cast<uintptr_t>(code & 0xFFFFu) | (static_cast<uintptr_t>(batch) << 16);
+}
+constexpr unsigned ReportCode(uintptr_t parameter)
+{
+    return static_cast<unsigned>(parameter & 0xFFFFu);
+}
+constexpr uint16_t ReportBatch(uintptr_t parameter)
+{
+    return static_cast<uint16_t>((parameter >> 16) & 0xFFFFu);
+}
 
 constexpr unsigned kThreadEnd = 1;
 constexpr unsigned kThreadJob = 2;

@@ -3,6 +3,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 #include "ProcessValues.h"
 #include "ScopedWin.h"
@@ -29,6 +30,8 @@ struct PipelineState {
     CScopedHandle SerialSemaphore, DownloadSemaphore, UpdateSemaphore, StopEvent, RunEvent;
     std::unique_ptr<UpdateBatch> Batch;
     HWND Owner = nullptr;
+    uint16_t Number = 0;
+    uint16_t LastNumber = 0;  // of the batch started last, running or not
 };
 
 PipelineState& State()
@@ -108,6 +111,18 @@ void EndWorker(Worker& worker)
     worker.Thread.Reset();
 }
 
+void FreeReportBlock(UINT message, WPARAM report, LPARAM parameter)
+{
+    const unsigned code = ReportCode(report);
+    if (message == kDownloadMessage && (code == kDownloadFailed || code == kDownloaded))
+        delete reinterpret_cast<update_blocks::Block*>(parameter);
+}
+
+uint16_t NextBatchNumber(uint16_t last)
+{
+    return last == UINT16_MAX ? 1 : static_cast<uint16_t>(last + 1);
+}
+
 // Reports of the ended batch that still wait in the queue are dropped, with the blocks they carry.
 void DropQueuedReports(HWND window)
 {
@@ -115,10 +130,7 @@ void DropQueuedReports(HWND window)
         return;
     MSG message;
     while (PeekMessageW(&message, window, kDownloadMessage, kUnpackMessage, PM_REMOVE)) {
-        const bool carriesBlock = message.message == kDownloadMessage &&
-                                  (message.wParam == kDownloadFailed || message.wParam == kDownloaded);
-        if (carriesBlock)
-            delete reinterpret_cast<update_blocks::Block*>(message.lParam);
+        FreeReportBlock(message.message, message.wParam, message.lParam);
     }
 }
 
@@ -183,11 +195,13 @@ bool FolderExists(const std::wstring& path)
 void StartUpdateThreads()
 {
     const HWND previousOwner = State().Batch ? State().Owner : nullptr;
+    const uint16_t previousNumber = State().Number;
     StopUpdateThreads();
     if (previousOwner && previousOwner != CurrentProgressWindow())
-        PostMessageW(previousOwner, kUnpackMessage, kBatchReplaced, 0);
+        PostMessageW(previousOwner, kUnpackMessage, ReportParameter(kBatchReplaced, previousNumber), 0);
     PipelineState& state = State();
     state.Owner = CurrentProgressWindow();
+    state.Number = state.LastNumber = NextBatchNumber(state.LastNumber);
     state.StopEvent.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     state.RunEvent.Reset(CreateEventW(nullptr, TRUE, TRUE, nullptr));
     state.SerialSemaphore.Reset(CreateGate(L"SerialSemaphore"));
@@ -201,6 +215,8 @@ void StartUpdateThreads()
     batch.DownloadSemaphore = state.DownloadSemaphore.Get();
     batch.UpdateSemaphore = state.UpdateSemaphore.Get();
     batch.ProgramFolder = ResGetAppDir();
+    batch.Owner = state.Owner;
+    batch.Number = state.Number;
     state.Download = StartWorker(DownloadThreadProc, batch);
     batch.DownloadThreadId = state.Download.Id;
     state.Unpack = StartWorker(UnpackThreadProc, batch);
@@ -212,8 +228,10 @@ void StartUpdateThreads()
 void StopUpdateThreads()
 {
     PipelineState& state = State();
-    if (state.StopEvent)
+    if (state.Batch) {
+        const std::lock_guard<std::mutex> noArchiverAfterThis(state.Batch->ArchiverStart);
         SetEvent(state.StopEvent.Get());
+    }
     EndWorker(state.Unpack);
     EndWorker(state.Download);
     EndWorker(state.Serial);
@@ -223,8 +241,11 @@ void StopUpdateThreads()
     state.StopEvent.Reset();
     state.RunEvent.Reset();
     state.Batch.reset();
+    DropQueuedReports(state.Owner);
+    if (state.Owner != CurrentProgressWindow())
+        DropQueuedReports(CurrentProgressWindow());
     state.Owner = nullptr;
-    DropQueuedReports(CurrentProgressWindow());
+    state.Number = 0;
 }
 
 void StopUpdateThreadsOwnedBy(HWND owner)
@@ -241,6 +262,22 @@ bool UpdateBatchExists()
 HWND UpdateBatchOwner()
 {
     return State().Owner;
+}
+
+uint16_t UpdateBatchNumber()
+{
+    return State().Number;
+}
+
+bool AcceptReport(UINT message, WPARAM report, LPARAM parameter, uint16_t startedBatch)
+{
+    const uint16_t batch = ReportBatch(report);
+    const bool running = batch != 0 && batch == State().Number;
+    const bool replaced = message == kUnpackMessage && ReportCode(report) == kBatchReplaced;
+    if (batch == startedBatch && (running || replaced))
+        return true;
+    FreeReportBlock(message, report, parameter);
+    return false;
 }
 
 // Pausing never suspends a thread: one suspended inside the heap or the internet library would

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "UpdateJob.h"
@@ -13,18 +14,27 @@
 // The jobs of the next batch; the caller fills it, StartUpdateThreads reads it.
 UpdateJobList& TheUpdateJobList();
 
+// The window that starts the next batch: it receives every report of that batch.
 void SetProgressWindow(HWND window);
 // Ends a running batch and starts one from UpdateJobList, owned by the current progress window. When
 // the batch ended belonged to another window, that window is told with message 101, code 210.
 void StartUpdateThreads();
 // Ends every worker (cooperatively, within a bound) and closes the semaphores. When it returns no
-// worker of the batch runs, and no message of the batch waits in the progress window's queue.
+// worker of the batch runs, no archiver of it starts any more, and no report of it waits in the
+// queue of the window that started it.
 void StopUpdateThreads();
 // Stops the batch only when `owner` started it (a window going away must not end another's batch).
 void StopUpdateThreadsOwnedBy(HWND owner);
-// Whether a batch exists (running or paused), and the window that started it.
+// Whether a batch exists (running or paused), the window that started it, and its number (0 when
+// none), which every report of the batch carries (update_messages::ReportBatch).
 bool UpdateBatchExists();
 HWND UpdateBatchOwner();
+uint16_t UpdateBatchNumber();
+// Whether a report (message 100 or 101) belongs to the batch numbered `startedBatch`, which the
+// receiving window started, and is still to be acted on: that batch still runs, or the report is
+// the news that another window's batch replaced it. Any other report is dropped here, and the block
+// it carries freed.
+bool AcceptReport(UINT message, WPARAM report, LPARAM parameter, uint16_t startedBatch);
 // Pause and resume of the running batch: its workers hold between jobs and between pieces of a
 // download until resumed (or stopped).
 void SuspendUpdateThreads();

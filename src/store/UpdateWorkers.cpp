@@ -1,4 +1,5 @@
 #include <memory>
+#include <mutex>
 #include <optional>
 
 #include "BindCBHttpCallback.h"
@@ -71,14 +72,15 @@ void FreeQueuedBlocks()
     }
 }
 
-void Report(unsigned message, unsigned code, LPARAM parameter)
+void Report(const UpdateBatch& batch, unsigned message, unsigned code, LPARAM parameter)
 {
-    PostMessageW(CurrentProgressWindow(), message, code, parameter);
+    PostMessageW(batch.Owner, message, ReportParameter(code, batch.Number), parameter);
 }
 
-void ReportBlock(unsigned code, std::unique_ptr<Block> block)
+void ReportBlock(const UpdateBatch& batch, unsigned code, std::unique_ptr<Block> block)
 {
-    if (PostMessageW(CurrentProgressWindow(), kDownloadMessage, code, reinterpret_cast<LPARAM>(block.get())))
+    if (PostMessageW(batch.Owner, kDownloadMessage, ReportParameter(code, batch.Number),
+                     reinterpret_cast<LPARAM>(block.get())))
         block.release();
 }
 
@@ -97,7 +99,7 @@ bool Download(const UpdateBatch& batch, HINTERNET session, const update_blocks::
     const WebServerAddress& server = WebServerHost();
     const std::wstring url =
         update_rules::DownloadUrl(job.ServerFolder, job.ServerFile, server.SiteFolderPrefix, server.WebRoot);
-    CBindCBHttpCallback progress(CurrentProgressWindow(), job.JobId, batch.StopEvent, batch.RunEvent);
+    CBindCBHttpCallback progress(batch.Owner, job.JobId, batch.StopEvent, batch.RunEvent, batch.Number);
     for (int attempt = 0; attempt < kDownloadTries && !IsStopped(batch); ++attempt) {
         DeleteUrlCacheEntryW(url.c_str());
         if (DownloadUrlToFile(session, url, job.LocalFile, batch.StopEvent, server.TimeoutMs, &progress))
@@ -108,10 +110,10 @@ bool Download(const UpdateBatch& batch, HINTERNET session, const update_blocks::
 
 void DownloadOne(UpdateBatch& batch, HINTERNET session, const update_blocks::DownloadJobFields& job)
 {
-    Report(kDownloadMessage, kDownloadBegins, job.JobId);
+    Report(batch, kDownloadMessage, kDownloadBegins, job.JobId);
     const bool downloaded = Download(batch, session, job);
     if (auto result = update_blocks::PackDownloadResult(update_rules::ResultFieldsFor(job, downloaded)))
-        ReportBlock(downloaded ? kDownloaded : kDownloadFailed, std::make_unique<Block>(*result));
+        ReportBlock(batch, downloaded ? kDownloaded : kDownloadFailed, std::make_unique<Block>(*result));
 }
 
 std::wstring ShortPathOf(const std::wstring& path)
@@ -138,16 +140,25 @@ CScopedHandle StartArchiver(const std::wstring& programFolder, const std::wstrin
     return CScopedHandle(process.hProcess);
 }
 
+// The archiver's process, or nothing once the batch is being stopped: the program may be closing.
+CScopedHandle StartArchiverUnlessStopped(UpdateBatch& batch, const std::wstring& archive)
+{
+    const std::lock_guard<std::mutex> noStopMeanwhile(batch.ArchiverStart);
+    if (IsStopped(batch))
+        return {};
+    return StartArchiver(batch.ProgramFolder, archive);
+}
+
 // Runs the archiver on the download; true when it was started. A stop leaves a started archiver
 // to finish on its own.
-bool Unpack(const UpdateBatch& batch, const update_blocks::DownloadResultFields& result)
+bool Unpack(UpdateBatch& batch, const update_blocks::DownloadResultFields& result)
 {
     if (result.LocalFile.empty() || !update_rules::IsSevenZipArchive(result.LocalFile))
         return false;
-    const CScopedHandle archiver = StartArchiver(batch.ProgramFolder, result.LocalFile);
+    const CScopedHandle archiver = StartArchiverUnlessStopped(batch, result.LocalFile);
     if (!archiver)
         return false;
-    Report(kUnpackMessage, kArchiverStarted, result.JobId);
+    Report(batch, kUnpackMessage, kArchiverStarted, result.JobId);
     if (WaitUnlessStopped(batch, archiver.Get()))
         DeleteFileW(result.LocalFile.c_str());
     return true;
@@ -155,7 +166,7 @@ bool Unpack(const UpdateBatch& batch, const update_blocks::DownloadResultFields&
 
 void UnpackOne(UpdateBatch& batch, const update_blocks::DownloadResultFields& result)
 {
-    Report(kUnpackMessage, kUnpackBegins, result.JobId);
+    Report(batch, kUnpackMessage, kUnpackBegins, result.JobId);
     Pause(batch, 50);
     // A failed download never reaches the archiver: an archive left by an earlier run is not this
     // job's package.
@@ -165,9 +176,9 @@ void UnpackOne(UpdateBatch& batch, const update_blocks::DownloadResultFields& re
     Sleep(1);
     const auto packageFolder = update_rules::PackageFolderFor(batch.ProgramFolder, result);
     const bool installed = started && packageFolder && FolderExists(*packageFolder);
-    Report(kUnpackMessage, installed ? kInstalled : kNotInstalled, result.JobId);
+    Report(batch, kUnpackMessage, installed ? kInstalled : kNotInstalled, result.JobId);
     if (result.LastJob == 1)
-        Report(kUnpackMessage, kBatchFinished, result.JobId);
+        Report(batch, kUnpackMessage, kBatchFinished, result.JobId);
 }
 
 // The loop of the download and the unpack worker: one job at a time through the stage's gate; on
@@ -179,7 +190,7 @@ void RunStage(UpdateBatch& batch, unsigned reportMessage, unsigned jobMessage, H
     MSG message;
     while (NextThreadMessage(batch, message)) {
         if (message.message == kThreadEnd) {
-            Report(reportMessage, kWorkerEnds, lastJobId);
+            Report(batch, reportMessage, kWorkerEnds, lastJobId);
             break;
         }
         if (message.message != jobMessage)

@@ -8,10 +8,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "FrameFixture.h"
+#include "LeftGuideBar.h"
 #include "LoopbackWebServer.h"
 #include "MakerView.h"
 #include "ModalSeam.h"
@@ -22,6 +24,8 @@
 #include "SoftwareStoreMakerVersionView.h"
 #include "SoftwareStoreView.h"
 #include "StoreListRules.h"
+#include "UpdateDlg.h"
+#include "UpdateMessages.h"
 #include "UpdateThreads.h"
 #include "WebServerHost.h"
 
@@ -72,6 +76,8 @@ protected:
     }
     void TearDown() override
     {
+        updatePage.reset();
+        pageParent.Destroy();
         StopUpdateThreads();
         WebServerHost() = WebServerAddress();
         MainFrameTest::TearDown();
@@ -161,10 +167,61 @@ protected:
     }
     fs::path InstalledFolder(const wchar_t* code) { return programFolder.Path() / L"Scan" / L"EAST" / code; }
 
+    // Handles the reports that reach `window` (and whatever is sent meanwhile), until the next one
+    // waiting is of `code`, which stays in the queue: a user-interface thread that has not come to it yet.
+    bool HandleReportsUntil(HWND window, unsigned code)
+    {
+        const ULONGLONG deadline = GetTickCount64() + kBoundMs;
+        MSG message;
+        while (GetTickCount64() < deadline) {
+            if (!PeekMessageW(&message, window, update_messages::kDownloadMessage, update_messages::kUnpackMessage,
+                              PM_NOREMOVE)) {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_POSTMESSAGE | QS_SENDMESSAGE);
+                continue;
+            }
+            if (update_messages::ReportCode(message.wParam) == code)
+                return true;
+            PeekMessageW(&message, window, update_messages::kDownloadMessage, update_messages::kUnpackMessage,
+                         PM_REMOVE);
+            DispatchMessageW(&message);
+        }
+        return false;
+    }
+
+    // The settings' update page, on a window of the test's own in the settings' place, with a newer
+    // version offered and its description shown: one press away from its download.
+    CUpdateDlg& UpdatePageReadyToDownload(const std::string& packageFile)
+    {
+        SetGlobalFloat2(6.3f);
+        site.Write("Interface/productList.aspx@LanguageCode=EN&iType=3",
+                   "{\"result\":\"1\",\"productList\":[{\"SoftwareUploadid\":\"77\",\"LanguageCode\":\"EN\","
+                   "\"SoftwareCode\":\"SHELL\",\"Version\":\"6.31\",\"FullPathFileName\":\"Shell\\\\" +
+                       packageFile + "\",\"MainPath\":\"D:\\\\WebSite\\\\pkg\\\\\",\"Region\":\"\"}]}");
+        WINDOW_CREATE_ARGS args;
+        args.style = WS_CHILD | WS_CLIPCHILDREN;
+        args.rect = frame->AreaRect(VIEW_AREA::Wide);
+        args.parent = frame->Handle();
+        EXPECT_TRUE(pageParent.Create(args));
+        updatePage = std::make_unique<CUpdateDlg>(pageParent.Handle());
+        EXPECT_TRUE(updatePage->CreatePage(pageParent.ClientRect()));
+        updatePage->CheckForUpdates();
+        EXPECT_TRUE(PumpUntil([&] { return updatePage->State() == CUpdateDlg::UPDATE_STATE::Offered; }));
+        PressUpdatePage();
+        EXPECT_TRUE(PumpUntil([&] { return !updatePage->DescriptionBox().GetText().empty(); }));
+        return *updatePage;
+    }
+    void PressUpdatePage()
+    {
+        updatePage->SendMsg(WM_COMMAND, MAKEWPARAM(CUpdateDlg::kDownloadId, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(updatePage->DownloadButton().Handle()));
+    }
+
     SoftwareFolderFixture software{programFolder.Path()};
     CTempFolder site;
     CLoopbackWebServer web{site.Path()};
     std::vector<std::wstring> told;
+    CWindow pageParent;
+    std::unique_ptr<CUpdateDlg> updatePage;
 };
 
 TEST_F(SoftwareStoreViewTest, TilesOfferUpdatesFirstThenNewThenInstalled)
@@ -387,6 +444,161 @@ TEST_F(SoftwareStoreViewTest, FailedListRequestIsAskedAgainAtTheNextShow)
     Offer({{"OAKEN", "2.00"}});
     OpenStore();
     EXPECT_EQ(grid().GetCount(), 1u);
+}
+
+// An information page asked for and answered only after the user went on: its answer is dropped,
+// so the page never opens over a batch (whose bars would offer to remove what is being installed)
+// or over a store the user has left and come back to.
+enum class GO_ON { StartADownload, LeaveAndComeBack };
+
+struct LATE_INFO_CASE {
+    const char* name;
+    GO_ON goOn;
+};
+
+void PrintTo(const LATE_INFO_CASE& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class StoreLateInformationTest : public SoftwareStoreViewTest, public ::testing::WithParamInterface<LATE_INFO_CASE> {};
+
+TEST_P(StoreLateInformationTest, IsDropped)
+{
+    const LATE_INFO_CASE& c = GetParam();
+    Offer({{"OAKEN", "2.00"}, {"ROWAN", "2.00"}});
+    ServePackage(L"ROWAN");
+    fs::rename(site.Path() / "Interface" / "getTxt.aspx", site.Path() / "Interface" / "getTxt.aspx.trickle");
+    OpenStore();
+    store().SendMsg(CSoftwareBtn::kInfoClicked, TileOf(L"Oaken"), 0);
+    if (c.goOn == GO_ON::StartADownload) {
+        store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Rowan"), 0);
+    } else {
+        Bottom(3001);
+        frame->SwitchView(CSoftwareStoreView::kViewId, 1);
+    }
+    bool answered = false;
+    bool switched = false;
+    const ULONGLONG deadline = GetTickCount64() + kBoundMs;
+    MSG message;
+    while ((!answered || store().BatchExists()) && GetTickCount64() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+            answered = answered || message.message == CSoftwareStoreView::kTextsFetched;
+            switched = switched || frame->CurrentViewId() == CSoftwareStoreMakerVersionView::kViewId;
+        }
+    }
+    ASSERT_TRUE(answered) << c.name;
+    EXPECT_FALSE(switched) << c.name;
+    EXPECT_EQ(frame->CurrentViewId(), CSoftwareStoreView::kViewId) << c.name;
+    if (c.goOn == GO_ON::StartADownload) {
+        EXPECT_TRUE(fs::exists(InstalledFolder(L"ROWAN") / L"EN")) << c.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StoreLateInformationTest,
+                         ::testing::Values(LATE_INFO_CASE{"a download started", GO_ON::StartADownload},
+                                           LATE_INFO_CASE{"left and came back", GO_ON::LeaveAndComeBack}));
+
+// The exit during a download, from the places a user can leave the store: every worker ends with
+// the program's window, the half-come package is not left behind, and nothing runs on into the
+// program's shutdown.
+enum class LEAVE { BackHome, LeftGuideUpdate };
+
+struct EXIT_CASE {
+    const char* name;
+    LEAVE leave;
+};
+
+void PrintTo(const EXIT_CASE& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class StoreExitTest : public SoftwareStoreViewTest, public ::testing::WithParamInterface<EXIT_CASE> {};
+
+TEST_P(StoreExitTest, EndsTheDownloadWithTheProgram)
+{
+    const EXIT_CASE& c = GetParam();
+    Offer({{"OAKEN", "2.00"}});
+    fs::create_directories(site.Path() / "pkg" / "EAST");
+    site.Write("pkg/EAST/OAKEN.7z.stall", std::string(8192, 's'));  // the server is still sending
+    OpenStore();
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Oaken"), 0);
+    ASSERT_TRUE(PumpUntil([&] { return grid().IsProgressShown(); }));
+    if (c.leave == LEAVE::BackHome)
+        Bottom(3001);  // which pauses
+    else
+        frame->LeftGuideBar().SendMsg(WM_COMMAND, MAKEWPARAM(CLeftGuideBar::kUpdateId, BN_CLICKED), 0);
+    const UpdateThreadIds running = RunningUpdateThreads();
+    ASSERT_NE(running.Download, 0u) << c.name;
+
+    frame->SendMsg(WM_COMMAND, MAKEWPARAM(3011, BN_CLICKED), 0);  // Exit, and "Yes" to the question
+    ASSERT_FALSE(frame->IsWindow()) << c.name;
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+
+    EXPECT_FALSE(UpdateBatchExists()) << c.name;
+    for (const DWORD id : {running.Serial, running.Download, running.Unpack}) {
+        if (const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id)) {
+            EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_OBJECT_0) << c.name << ": worker " << id;
+            CloseHandle(thread);
+        }
+    }
+    EXPECT_FALSE(fs::exists(programFolder.Path() / "download" / "OAKEN.7z.part")) << c.name;
+    EXPECT_FALSE(fs::exists(programFolder.Path() / "download" / "OAKEN.7z")) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StoreExitTest,
+                         ::testing::Values(EXIT_CASE{"back to the home page, which pauses", LEAVE::BackHome},
+                                           EXIT_CASE{"the left guide bar's update", LEAVE::LeftGuideUpdate}));
+
+// The store's batch replaces the update page's while a report of the page's batch still waits in
+// the page's queue: the report is not taken into the store's batch, which installs its package,
+// and the page says its download was interrupted.
+TEST_F(SoftwareStoreViewTest, AReplacedBatchsWaitingReportStaysOutOfTheNextBatch)
+{
+    Offer({{"OAKEN", "2.00"}, {"ROWAN", "2.00"}});
+    ServePackage(L"ROWAN");
+    fs::rename(site.Path() / "pkg" / "EAST" / "ROWAN.7z", site.Path() / "pkg" / "EAST" / "ROWAN.7z.trickle");
+    fs::create_directories(site.Path() / "pkg" / "Shell");
+    fs::copy_file(BuildProgramFolder() / "Update.exe", site.Path() / "pkg" / "Shell" / "Setup.exe");
+    OpenStore();
+    const std::wstring firstTileStatus = grid().Tile(0).strStatus;
+    CUpdateDlg& page = UpdatePageReadyToDownload("Setup.exe");
+    PressUpdatePage();
+    ASSERT_TRUE(HandleReportsUntil(page.Handle(), update_messages::kDownloaded));
+
+    frame->SwitchView(CSoftwareStoreView::kViewId, 1);
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Rowan"), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !store().BatchExists() && page.State() != CUpdateDlg::UPDATE_STATE::Downloading; }));
+
+    EXPECT_TRUE(fs::exists(InstalledFolder(L"ROWAN") / L"EN")) << "the store's batch ran to its end";
+    EXPECT_EQ(grid().Tile(TileOf(L"Rowan")).strStatus, L"Installed");
+    EXPECT_EQ(grid().Tile(0).strStatus, firstTileStatus) << "no report of the page's job reached the store";
+    EXPECT_EQ(page.State(), CUpdateDlg::UPDATE_STATE::Described);
+    EXPECT_EQ(page.StatusLabel().GetText(), L"The download was interrupted; press the button to start it again.");
+}
+
+// The update page's batch replaces the store's while the store's last report still waits in the
+// store's queue: that report does not end the page's batch, which runs to its end and says how it
+// went.
+TEST_F(SoftwareStoreViewTest, AReplacedBatchsLastReportDoesNotEndTheNextBatch)
+{
+    Offer({{"OAKEN", "2.00"}});  // and no package on the server, for either
+    OpenStore();
+    CUpdateDlg& page = UpdatePageReadyToDownload("Setup.exe");
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Oaken"), 0);
+    ASSERT_TRUE(HandleReportsUntil(store().Handle(), update_messages::kBatchFinished));
+
+    PressUpdatePage();
+    ASSERT_EQ(page.State(), CUpdateDlg::UPDATE_STATE::Downloading);
+    EXPECT_TRUE(PumpUntil([&] { return page.State() == CUpdateDlg::UPDATE_STATE::Finished; }))
+        << "the page heard the end of its own batch";
+    EXPECT_EQ(page.StatusLabel().GetText(), L"The update package could not be downloaded.");
+    EXPECT_FALSE(store().BatchExists());
+    EXPECT_FALSE(UpdateBatchExists());
 }
 
 }  // namespace

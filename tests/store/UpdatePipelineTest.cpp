@@ -84,7 +84,7 @@ private:
     {
         auto* self = reinterpret_cast<CReceiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self && (message == kDownloadMessage || message == kUnpackMessage)) {
-            self->OnReport(message, static_cast<unsigned>(wParam), lParam);
+            self->OnReport(message, ReportCode(wParam), lParam);
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
