@@ -5,9 +5,17 @@
 
 namespace update_check {
 
-// The page's states: no check yet, nothing newer offered, a newer version offered, its description
-// shown, its batch running, its batch finished.
-enum class UPDATE_STATE { Unchecked = -1, NoUpdate = 1, Offered = 2, Described = 3, Downloading = 4, Finished = 5 };
+// The page's states: no check yet, the service being asked, nothing newer offered, a newer version
+// offered, its description shown, its batch running, its batch finished.
+enum class UPDATE_STATE {
+    Unchecked = -1,
+    Checking = 0,
+    NoUpdate = 1,
+    Offered = 2,
+    Described = 3,
+    Downloading = 4,
+    Finished = 5
+};
 
 // A version text as a number, as the service and the program write them ("6.31"); an empty,
 // non-numeric or non-finite text counts as 0.

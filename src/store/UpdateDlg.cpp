@@ -135,18 +135,39 @@ bool CUpdateDlg::OnInitDialog()
     return true;
 }
 
-int CUpdateDlg::CheckForUpdates()
+// A service that is slow or unreachable never holds the program: the check runs on a thread of its
+// own, at every selection of the page.
+void CUpdateDlg::CheckForUpdates()
 {
     m_serialNumber = GetConfigValue(L"COMMON\\LOGIN", L"SERIALNO", L"");
-    {
-        WebClient client;
-        m_offered = client.GetProductList(m_serialNumber, ResGetLanguageCode(), 3);
-    }
     m_versionText = update_check::InstalledVersionText(GetGlobalFloat2());
     m_failure.clear();
+    m_offered = ProductRecord();
+    m_descriptionRequest.reset();
+    auto offer = std::make_shared<ProductRecord>();
+    m_offerRequest = offer;
+    const WebServerAddress server = WebServerHost();
+    const std::wstring serial = m_serialNumber;
+    const std::wstring language = ResGetLanguageCode();
+    if (!CBackgroundRequest::Start(Handle(), kOfferFetched, ++m_ticket, [offer, serial, language, server] {
+            WebClient client(server);
+            *offer = client.GetProductList(serial, language, 3);
+        })) {
+        m_offerRequest.reset();
+        SetState(UPDATE_STATE::NoUpdate);
+        return;
+    }
+    SetState(UPDATE_STATE::Checking);
+}
+
+void CUpdateDlg::OnOfferFetched(WPARAM ticket)
+{
+    if (ticket != m_ticket || !m_offerRequest)
+        return;
+    const auto offer = std::move(m_offerRequest);
+    m_offered = *offer;
     const bool newer = update_check::IsNewerVersion(m_versionText, m_offered.Version);
     SetState(newer ? UPDATE_STATE::Offered : UPDATE_STATE::NoUpdate);
-    return newer ? 0 : 1;
 }
 
 void CUpdateDlg::OnDownload()
@@ -392,6 +413,9 @@ bool CUpdateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case kDescriptionFetched:
         OnDescriptionFetched(wParam);
         break;
+    case kOfferFetched:
+        OnOfferFetched(wParam);
+        break;
     default:
         return false;
     }
@@ -428,8 +452,11 @@ void CUpdateDlg::ApplyLayout()
     switch (m_state) {
     case UPDATE_STATE::Unchecked:
         break;
+    case UPDATE_STATE::Checking:
     case UPDATE_STATE::NoUpdate:
-        m_message.SetText(Text(0x20000165, L"This is the newest version of the program."));
+        m_message.SetText(m_state == UPDATE_STATE::Checking
+                              ? std::wstring(L"Checking for a newer version...")
+                              : Text(0x20000165, L"This is the newest version of the program."));
         Place(m_message, w / 3, top + (h - kLabelHeight) / 3, w / 3, kLabelHeight, true);
         m_download.Show(SW_HIDE);
         m_version.Show(SW_HIDE);

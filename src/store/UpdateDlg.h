@@ -22,15 +22,17 @@ public:
     static constexpr int kProgressId = 1;
     // To the parent once the package has been opened: wParam 0 from the description, 1 after a batch.
     static constexpr UINT kCloseForUpdate = 0xBC3;
-    // Posted by the description request when its answer is in (wParam: the ticket).
+    // Posted by the description request and by the check when their answer is in (wParam: the ticket).
     static constexpr UINT kDescriptionFetched = WM_APP + 48;
+    static constexpr UINT kOfferFetched = WM_APP + 49;
     static constexpr UINT_PTR kStepTimer = 1;
 
     explicit CUpdateDlg(HWND view);
     ~CUpdateDlg() override;
 
-    // Asks the service for the update offered to this device; 1 when nothing newer is offered.
-    int CheckForUpdates();
+    // Asks the service, on a thread of its own, for the update offered to this device; the page says
+    // it is checking until the answer is in, then shows whether a newer version is offered.
+    void CheckForUpdates();
     // The download button (1125); also run by the page when its batch has finished.
     void OnDownload();
     void BeforeShow() override { CheckForUpdates(); }
@@ -72,6 +74,7 @@ private:
     void OnBatchFinished();
     void OnBatchReplaced();
     void OnDescriptionFetched(WPARAM ticket);
+    void OnOfferFetched(WPARAM ticket);
 
     CWindow m_message;
     CWindow m_version;
@@ -96,4 +99,5 @@ private:
 
     WPARAM m_ticket = 0;
     std::shared_ptr<std::wstring> m_descriptionRequest;
+    std::shared_ptr<ProductRecord> m_offerRequest;
 };

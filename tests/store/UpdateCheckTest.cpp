@@ -38,6 +38,7 @@ TEST(UpdateCheckTest, TheDownloadButtonActsByState)
 {
     const std::pair<UPDATE_STATE, DOWNLOAD_STEP> table[] = {
         {UPDATE_STATE::Unchecked, DOWNLOAD_STEP::Nothing},
+        {UPDATE_STATE::Checking, DOWNLOAD_STEP::Nothing},
         {UPDATE_STATE::NoUpdate, DOWNLOAD_STEP::Nothing},
         {UPDATE_STATE::Offered, DOWNLOAD_STEP::ShowDescription},
         {UPDATE_STATE::Described, DOWNLOAD_STEP::OpenOrDownload},

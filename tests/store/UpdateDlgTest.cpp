@@ -119,14 +119,32 @@ protected:
         page->Show(SW_SHOW);
         return *page;
     }
-    // The page as the settings view shows it when "Update" is chosen.
+    // The page as the settings view shows it when "Update" is chosen, once its check is answered.
     CUpdateDlg& PageInSettings()
+    {
+        CUpdateDlg& shown = ChooseThePage();
+        EXPECT_TRUE(Checked(shown));
+        return shown;
+    }
+    CUpdateDlg& ChooseThePage()
     {
         frame->SwitchView(CSetupView::kViewId, 1);
         frame->MiddleLeftBar().OnItemButton(1090 + kUpdatePage);
         auto* shown = dynamic_cast<CUpdateDlg*>(settings().Page(kUpdatePage));
         EXPECT_NE(shown, nullptr);
         return *shown;
+    }
+    bool Checked(CUpdateDlg& shown)
+    {
+        return PumpUntil([&] { return shown.State() != UPDATE_STATE::Checking; });
+    }
+    // The check as the settings view runs it, answered.
+    UPDATE_STATE Check(CUpdateDlg& shown)
+    {
+        shown.CheckForUpdates();
+        EXPECT_EQ(shown.State(), UPDATE_STATE::Checking);
+        EXPECT_TRUE(Checked(shown));
+        return shown.State();
     }
     CSetupView& settings() { return *static_cast<CSetupView*>(frame->View(CSetupView::kViewId)); }
 
@@ -191,7 +209,7 @@ TEST_F(UpdateDlgTest, TheCheckComparesTheOfferedVersionWithTheRunningOne)
         EXPECT_EQ(shown.State(), c.state) << (c.offered ? c.offered : "no answer");
         EXPECT_EQ(shown.MessageLabel().GetText(), c.message);
         EXPECT_EQ(shown.DownloadButton().IsVisible(), c.state == UPDATE_STATE::Offered);
-        EXPECT_EQ(shown.CheckForUpdates(), c.state == UPDATE_STATE::Offered ? 0 : 1);
+        EXPECT_EQ(Check(shown), c.state) << "checked again";
         if (c.offered && c.state == UPDATE_STATE::NoUpdate && std::string(c.offered) == "6.30")
             KeepSnapshot(L"update-1-newest.png");
     }
@@ -203,7 +221,7 @@ TEST_F(UpdateDlgTest, ANewerVersionIsDescribedDownloadedAndOpened)
     Offer("6.31");
     ServePackage();
     CUpdateDlg& shown = PageOnStub();
-    EXPECT_EQ(shown.CheckForUpdates(), 0);
+    EXPECT_EQ(Check(shown), UPDATE_STATE::Offered);
     Press(shown);
     EXPECT_EQ(shown.State(), UPDATE_STATE::Described);
     ASSERT_TRUE(Described(shown));
@@ -227,7 +245,7 @@ TEST_F(UpdateDlgTest, ANewerVersionIsDescribedDownloadedAndOpened)
 
     // Chosen again in this run: the package this run downloaded opens at once.
     CUpdateDlg& again = PageOnStub();
-    EXPECT_EQ(again.CheckForUpdates(), 0);
+    EXPECT_EQ(Check(again), UPDATE_STATE::Offered);
     Press(again);
     Press(again);
     EXPECT_EQ(stub.closes, (std::vector<WPARAM>{1, 0}));
@@ -243,7 +261,7 @@ TEST_F(UpdateDlgTest, AFileThisRunDidNotDownloadIsNeverOpened)
     fs::create_directories(DownloadFolder());
     fs::copy_file(BuildProgramFolder() / "Tool.exe", DownloadFolder() / "NuthawkSetup.exe");
     CUpdateDlg& shown = PageOnStub();
-    shown.CheckForUpdates();
+    Check(shown);
     Press(shown);
     Press(shown);
     EXPECT_EQ(shown.State(), UPDATE_STATE::Downloading) << "the stale file is downloaded afresh";
@@ -277,7 +295,7 @@ TEST_F(UpdateDlgTest, UnusablePackageNamesAreRefusedBeforeAnyDownload)
     for (const char* name : {"", "Shell\\\\..", "Shell\\\\", "Shell/../../Evil.exe"}) {
         Offer("6.31", name);
         CUpdateDlg& shown = PageOnStub();
-        shown.CheckForUpdates();
+        Check(shown);
         Press(shown);
         Press(shown);
         EXPECT_EQ(shown.State(), UPDATE_STATE::Described) << name;
@@ -325,6 +343,23 @@ TEST_F(UpdateDlgTest, RebuildingTheSettingsEndsOnlyThePagesOwnBatch)
     EXPECT_TRUE(UpdateBatchExists());
     EXPECT_EQ(UpdateBatchOwner(), other.Handle());
     StopUpdateThreads();
+}
+
+// The check runs beside the program: a service that accepts and then says nothing leaves the
+// program free, the page says it is checking, and the check ends as a failed one does.
+TEST_F(UpdateDlgTest, AStalledServiceNeverHoldsTheProgram)
+{
+    site.Write("Interface/productList.aspx.stall", std::string(64, ' '));
+    CUpdateDlg& shown = ChooseThePage();
+    EXPECT_EQ(shown.State(), UPDATE_STATE::Checking);
+    EXPECT_EQ(shown.MessageLabel().GetText(), L"Checking for a newer version...");
+    EXPECT_TRUE(shown.MessageLabel().IsVisible());
+    EXPECT_FALSE(shown.DownloadButton().IsVisible());
+    KeepSnapshot(L"update-0-checking.png");
+
+    ASSERT_TRUE(Checked(shown));
+    EXPECT_EQ(shown.State(), UPDATE_STATE::NoUpdate);
+    EXPECT_EQ(shown.MessageLabel().GetText(), L"This is the newest version of the program.");
 }
 
 }  // namespace
