@@ -129,9 +129,20 @@ void DropQueuedReports(HWND window)
     if (!window)
         return;
     MSG message;
+    bool quit = false;
+    int quitCode = 0;
     while (PeekMessageW(&message, window, kDownloadMessage, kUnpackMessage, PM_REMOVE)) {
+        // A peek takes the end of the message loop whatever its filter: a stop during the exit
+        // must hand it back.
+        if (message.message == WM_QUIT) {
+            quit = true;
+            quitCode = static_cast<int>(message.wParam);
+            continue;
+        }
         FreeReportBlock(message.message, message.wParam, message.lParam);
     }
+    if (quit)
+        PostQuitMessage(quitCode);
 }
 
 std::wstring DownloadFolder()

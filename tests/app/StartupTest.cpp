@@ -6,7 +6,10 @@
 
 #include <fstream>
 
+#include "LoopbackWebServer.h"
 #include "ProgramRun.h"
+#include "ShellSession.h"
+#include "SoftwareBtn.h"
 #include "StringFile.h"
 #include "TempFolder.h"
 
@@ -215,6 +218,45 @@ TEST_F(ExitTest, ARecorderThatDoesNotListenDoesNotHoldTheExit)
     CloseAndWait(run);
     EXPECT_NE(ReadFileBytes(log).find("control 3"), std::string::npos);
     EXPECT_FALSE(deaf.HasExited());
+}
+
+// The exit while the store downloads from a server that is still sending: the program ends
+// promptly with its download stopped, and leaves no half-come package in "download\".
+TEST_F(ExitTest, EndsAStoreDownloadThatIsStillComing)
+{
+    CTempFolder site;
+    CLoopbackWebServer web{site.Path()};
+    site.Write("Interface/productList.aspx",
+               "{\"result\":\"1\",\"productList\":[{\"SoftwareUploadid\":\"1\",\"LanguageCode\":\"EN\","
+               "\"SoftwareCode\":\"OAKEN\",\"Version\":\"2.00\",\"FullPathFileName\":\"EAST\\\\OAKEN.7z\","
+               "\"MainPath\":\"D:\\\\WebSite\\\\pkg\\\\\",\"Region\":\"EAST\"}]}");
+    site.Write("pkg/EAST/OAKEN.7z.stall", std::string(8192, 's'));
+    const fs::path folder = InstallProgram("Program", false, true);
+    std::ofstream(folder / "Config.xml", std::ios::binary)
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" />"
+           "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"0\" /><WEBSERVER HOST=\"127.0.0.1\" PORT=\""
+        << web.Port() << "\" /></COMMON></CONFIG>\n";
+
+    CShellSession shell;
+    ASSERT_TRUE(shell.Start(folder, temporary));
+    ASSERT_TRUE(shell.Command(1104));  // the home page's store tile
+    ASSERT_TRUE(shell.WaitForView(446));
+    // The tile's download button, once the offer has come and the tile is there.
+    ASSERT_TRUE(WaitUntil([&] {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(shell.ActiveView(), CSoftwareBtn::kActionClicked, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+        return web.RequestLog().find("OAKEN.7z") != std::string::npos;
+    }));
+    EXPECT_TRUE(WaitUntil([&] { return fs::exists(folder / "download" / "OAKEN.7z.part"); }));
+    shell.PostCommand(3001);  // back to the home page, which pauses the download
+    ASSERT_TRUE(shell.AnswerNextBox(true));
+    ASSERT_TRUE(shell.WaitForView(286));
+
+    shell.PostCommand(3011);
+    ASSERT_TRUE(shell.AnswerNextBox(true));
+    EXPECT_EQ(shell.Process().WaitForExit(kStartTimeoutMs), 0);
+    EXPECT_FALSE(fs::exists(folder / "download" / "OAKEN.7z.part"));
+    EXPECT_FALSE(fs::exists(folder / "download"));
 }
 
 }  // namespace

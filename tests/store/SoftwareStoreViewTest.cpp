@@ -537,7 +537,7 @@ TEST_P(StoreExitTest, EndsTheDownloadWithTheProgram)
     frame->SendMsg(WM_COMMAND, MAKEWPARAM(3011, BN_CLICKED), 0);  // Exit, and "Yes" to the question
     ASSERT_FALSE(frame->IsWindow()) << c.name;
     MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << c.name << ": the message loop still ends";
 
     EXPECT_FALSE(UpdateBatchExists()) << c.name;
     for (const DWORD id : {running.Serial, running.Download, running.Unpack}) {
