@@ -50,6 +50,8 @@ public:
     const std::vector<std::string>& Reports() const { return m_reports; }
     const std::map<int32_t, std::vector<uint32_t>>& Percents() const { return m_percents; }
     bool Finished() const { return m_finished; }
+    // The batch number each report carried, in the order of Reports().
+    const std::vector<uint16_t>& Batches() const { return m_batches; }
 
     // Handles messages until the condition holds; false when it does not within the bound.
     template <typename Condition>
@@ -84,13 +86,13 @@ private:
     {
         auto* self = reinterpret_cast<CReceiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (self && (message == kDownloadMessage || message == kUnpackMessage)) {
-            self->OnReport(message, ReportCode(wParam), lParam);
+            self->OnReport(message, ReportCode(wParam), ReportBatch(wParam), lParam);
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
     }
 
-    void OnReport(UINT message, unsigned code, LPARAM lParam)
+    void OnReport(UINT message, unsigned code, uint16_t batch, LPARAM lParam)
     {
         if (code == kProgress) {
             int32_t jobId = 0;
@@ -107,6 +109,7 @@ private:
             PassDownloadResultToUnpack(lParam);
         }
         m_reports.push_back(std::to_string(message) + ":" + std::to_string(code) + ":" + std::to_string(jobId));
+        m_batches.push_back(batch);
         if (code == kDownloadFailed || code == kNotInstalled || code == kInstalled)
             ReleaseSerialSemaphore();
         if (code == kBatchFinished) {
@@ -117,6 +120,7 @@ private:
 
     HWND m_window = nullptr;
     std::vector<std::string> m_reports;
+    std::vector<uint16_t> m_batches;
     std::map<int32_t, std::vector<uint32_t>> m_percents;
     bool m_finished = false;
 };
@@ -368,6 +372,26 @@ TEST_F(UpdatePipelineTest, StopOfAPausedBatchEndsEveryWorker)
     StopUpdateThreads();
 
     ExpectEnded(running);
+}
+
+// Another window that becomes the progress window while a batch runs (the store, shown during the
+// update page's download) starts the next batch; this one's reports still go to the window that
+// started it, each carrying the batch's number, and the other window sees none of them.
+TEST_F(UpdatePipelineTest, ReportsGoToTheWindowThatStartedTheBatch)
+{
+    ServePackage("ALPHA", "ALPHA.7z");
+    CReceiver other;
+    TheUpdateJobList() = {Job(1, "ALPHA", L"ALPHA.7z")};
+    StartUpdateThreads();
+    const uint16_t batch = UpdateBatchNumber();
+    SetProgressWindow(other.Window());
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
+
+    EXPECT_NE(batch, 0);
+    EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:203", "101:205", "101:206", "101:208", "101:209"}));
+    EXPECT_TRUE(other.Reports().empty());
+    EXPECT_TRUE(other.Percents().empty());
+    EXPECT_EQ(m_receiver.Batches(), std::vector<uint16_t>(m_receiver.Reports().size(), batch));
 }
 
 }  // namespace
