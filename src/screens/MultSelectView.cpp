@@ -137,6 +137,8 @@ void CMultSelectView::ShowRequest()
         ShowStatus(DiagTextToWide(request.status));
     LayOutBetweenBars();  // before the scroll: a new area starts the table from its top
     m_pMultiCtrl->ShowRow(m_firstRow, 0);
+    if (m_chosenRow >= 0)  // a preselected row is chosen on the page the request opens
+        m_chosenFirstRow = static_cast<uint16_t>(m_pMultiCtrl->GetPageFirstRow());
     m_pMultiCtrl->Redraw(1);
     UpdateNavButtons();
     UpdateAcceptKey();
@@ -261,7 +263,6 @@ void CMultSelectView::SendAnswer()
 void CMultSelectView::OnPageUp()
 {
     CDiagView::OnPageUp();
-    UpdateAcceptKey();  // the base's paging turns every key but the page keys off
     if (m_pMultiCtrl)
         m_firstRow = static_cast<uint16_t>(m_pMultiCtrl->GetPageFirstRow());
     if (m_allSelected && m_pMultiCtrl)
@@ -271,7 +272,6 @@ void CMultSelectView::OnPageUp()
 void CMultSelectView::OnPageDown()
 {
     CDiagView::OnPageDown();
-    UpdateAcceptKey();  // the base's paging turns every key but the page keys off
     if (m_pMultiCtrl)
         m_firstRow = static_cast<uint16_t>(m_pMultiCtrl->GetPageFirstRow());
     if (m_allSelected && m_pMultiCtrl)

@@ -158,6 +158,20 @@ TEST_F(MultSelectViewTest, APreselectedRowIsAChoice)
     EXPECT_EQ(TakeAnswer(6).substr(3), std::string("\x01\x00\x02", 3));
 }
 
+// The answer names the first row shown with the choice: for a preselected row, the page the request
+// opened, not the one the table showed before it scrolled there.
+TEST_F(MultSelectViewTest, APreselectedRowIsAnsweredWithThePageItWasShownOn)
+{
+    ShowBottomKeys();
+    std::string bits(8, '\0');
+    bits[4] = '\x10';  // row 35
+    Send(1, 60, 30, bits, 1);
+    const int shownFirst = engine().GetPageFirstRow();
+    ASSERT_GT(shownFirst, 0);
+    frame->SendMsg(WM_COMMAND, 3004);
+    EXPECT_EQ(TakeAnswer(8).substr(3), std::string("\x01\x00\x23", 3) + BE16(static_cast<uint16_t>(shownFirst)));
+}
+
 // Paging turns the keys of the page over; Accept stays as the choice makes it.
 TEST_F(MultSelectViewTest, PagingKeepsAcceptAsTheChoiceMakesIt)
 {
