@@ -96,14 +96,15 @@ protected:
         ASSERT_TRUE(simulator.WaitUntilListening());
         simulator.SetControl(control);
         fs::copy_file(BuildProgramFolder() / "Link.dll", programFolder / "Link.dll");
-        std::string image(3328 + 100, '\0');
-        for (size_t i = 0; i < image.size(); ++i)
-            image[i] = static_cast<char>(i * 7 + 3);
-        std::ofstream(programFolder / "LINK.bin", std::ios::binary) << image;
+        linkImage.assign(3328 + 100, '\0');
+        for (size_t i = 0; i < linkImage.size(); ++i)
+            linkImage[i] = static_cast<char>(i * 7 + 3);
+        std::ofstream(programFolder / "LINK.bin", std::ios::binary) << linkImage;
         UseWifiAnswerForTest([](const std::string& ssid) { return ssid == "KORVE"; });
         CLaunchLink::SetPauseScaleForTest(1);
         ResSetRunModeFlag(L"0");
     }
+    std::string linkImage;  // the "LINK.bin" that PrepareInterface wrote
 
     fs::path maker;
     std::vector<std::wstring> boxes;
@@ -265,14 +266,7 @@ TEST_F(VersionViewTest, DemoLaunchRunsTheDiagnosticProgramToItsEnd)
 TEST_F(VersionViewTest, DiagnoseLaunchLoadsTheInterfaceProgramAndAnnouncesTheGroup)
 {
     CSimulatorRun simulator(programFolder / "simulator");
-    ASSERT_TRUE(simulator.WaitUntilListening());
-    fs::copy_file(BuildProgramFolder() / "Link.dll", programFolder / "Link.dll");
-    std::string image(3328 + 100, '\0');
-    for (size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>(i * 7 + 3);
-    std::ofstream(programFolder / "LINK.bin", std::ios::binary) << image;
-    UseWifiAnswerForTest([](const std::string& ssid) { return ssid == "KORVE"; });
-    CLaunchLink::SetPauseScaleForTest(1);
+    PrepareInterface(simulator, "");
     SetExchangeToken(CreateSemaphoreW(nullptr, 1, 1, L"hSemaphore"));
     ASSERT_TRUE(frame->MakerView().CreateSharedMemory());
 
@@ -289,11 +283,9 @@ TEST_F(VersionViewTest, DiagnoseLaunchLoadsTheInterfaceProgramAndAnnouncesTheGro
     ASSERT_TRUE(PumpUntil([&] { return WaitForSingleObject(program, 0) == WAIT_OBJECT_0; }));
     CloseHandle(program);
 
-    EXPECT_TRUE(simulator.Image() == image) << "the interface holds LINK.bin byte for byte";
+    EXPECT_TRUE(simulator.Image() == linkImage) << "the interface holds LINK.bin byte for byte";
     EXPECT_TRUE(simulator.WaitForLogLine("group 3"));
     EXPECT_NE(std::find(boxes.begin(), boxes.end(), L"Operation is completed, please pull out the Nuthawk!"), boxes.end());
-    UseWifiAnswerForTest({});
-    CLaunchLink::SetPauseScaleForTest(100);
 }
 
 // Leaving the view while a launch waits on its timers ends the launch: nothing is loaded or
