@@ -18,14 +18,7 @@ CDataRecordView::~CDataRecordView() = default;
 void CDataRecordView::OnShowView()
 {
     CFormViewEx::OnShowView();
-    ShowRecordingPageBars(*this);
-    if (CMainFrame* frame = CMainFrame::Instance()) {
-        CMiddleLeftBar& bar = frame->MiddleLeftBar();
-        bar.ClearItemList();
-        bar.AddItem(ResGetStringOr(0x20000171, L"Screen recording"), L"", this);
-        bar.CreateButtons();
-        RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
+    ShowRecordingPageBars(*this, ResGetStringOr(0x20000171, L"Screen recording"));
     if (!m_panel) {
         auto panel = std::make_unique<CScreenRecordDlg>(Handle());
         if (!panel->CreateModeless())
@@ -36,7 +29,7 @@ void CDataRecordView::OnShowView()
     m_panel->Show(SW_SHOW);
 }
 
-void ShowRecordingPageBars(CFormViewEx& view)
+void ShowRecordingPageBars(CFormViewEx& view, const std::wstring& item)
 {
     for (int id : kDisabledCommands)
         view.SetButtonState(id, false);
@@ -44,6 +37,11 @@ void ShowRecordingPageBars(CFormViewEx& view)
     if (!frame)
         return;
     frame->TopBar().ShowButtonsForView(view.ViewId());
+    CMiddleLeftBar& items = frame->MiddleLeftBar();
+    items.ClearItemList();
+    items.AddItem(item, L"", &view);
+    items.CreateButtons();
+    RedrawWindow(items.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     CBottomBar& bottom = frame->BottomBar();
     bottom.DestroyButtons();
     for (int id : kBottomCommands)

@@ -1,6 +1,7 @@
 #pragma once
 // The recording page (view 493): hosts the recorder's control panel, made on the first show.
 #include <memory>
+#include <string>
 
 #include "FormViewEx.h"
 #include "ScreenRecordDlg.h"
@@ -23,5 +24,6 @@ private:
     std::unique_ptr<CScreenRecordDlg> m_panel;
 };
 
-// The top and bottom bars of the recording page and of the replay of its recordings.
-void ShowRecordingPageBars(CFormViewEx& view);
+// The bars of the recording page and of the replay of its recordings: the top and bottom bars, and
+// the page's one item on the middle-left bar.
+void ShowRecordingPageBars(CFormViewEx& view, const std::wstring& item);

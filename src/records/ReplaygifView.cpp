@@ -41,24 +41,11 @@ CReplaygifView::~CReplaygifView() = default;
 void CReplaygifView::OnShowView()
 {
     CFormViewEx::OnShowView();
-    ShowRecordingPageBars(*this);
-    ShowPageItem();
+    ShowRecordingPageBars(*this, ResGetStringOr(0x20000172, L"Screen recordings"));
     MakeWaitingLabel();
     MakeList();
     ClosePlayer();
     SetFocus(m_list);
-}
-
-void CReplaygifView::ShowPageItem()
-{
-    CMainFrame* frame = CMainFrame::Instance();
-    if (!frame)
-        return;
-    CMiddleLeftBar& bar = frame->MiddleLeftBar();
-    bar.ClearItemList();
-    bar.AddItem(ResGetStringOr(0x20000172, L"Screen recordings"), L"", this);
-    bar.CreateButtons();
-    RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void CReplaygifView::MakeWaitingLabel()

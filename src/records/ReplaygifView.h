@@ -36,7 +36,6 @@ protected:
     void OnDestroy() override;
 
 private:
-    void ShowPageItem();
     void MakeList();
     void MakeWaitingLabel();
     void ChooseAndWait(int index, UINT waitMs);
