@@ -112,7 +112,7 @@ void CCommWithEcu::Fail(int code, const std::wstring& parameters, const wchar_t*
 void CCommWithEcu::RefuseOversized(const EcuMessage& message, const std::wstring& parameters, const wchar_t* function)
 {
     if (message.size() > kLinkFrameMaxData)
-        Fail(kMessageTooLong, parameters, function);
+        Fail(kEcuNoRoomCode, parameters, function);
 }
 
 std::optional<std::span<const uint8_t>> CCommWithEcu::ReadAnswer(int room, Clear clear)

@@ -24,7 +24,6 @@ public:
     static constexpr int kBufferSize = 65535;
     static constexpr int16_t kNoAnswer = -10;
     static constexpr int kProtocolRefused = -102;
-    static constexpr int16_t kMessageTooLong = 6;  // the code of send pieces that do not fit
     static constexpr DWORD kPrintWaitMs = 2000;    // as long as a reply may take
 
     enum Mode : int32_t { kModeNormal = 0, kModeRepeatedFrames = 1, kModeFlashCode = 3, kModeQuickFlash = 4 };

@@ -86,3 +86,8 @@ int CEcuCommException::Report(int /*argument*/) const
     const EcuReportBox& box = ReportBox();
     return box ? box(ReportText()) : 0;
 }
+
+void ThrowEcuNoRoom(const std::wstring& function)
+{
+    throw CEcuCommException(kEcuNoRoomCode, L"Exception thow from funtion", function);
+}

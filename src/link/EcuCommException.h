@@ -30,6 +30,14 @@ private:
     std::wstring m_function;
 };
 
+// The code of a command whose data does not fit its room: send pieces, a filter record, a message
+// longer than one link frame.
+inline constexpr int16_t kEcuNoRoomCode = 6;
+
+// Throws that error for the named operation, with the parameter text the send pieces have always
+// carried.
+[[noreturn]] void ThrowEcuNoRoom(const std::wstring& function);
+
 // The text of an interface error code, 0 down to -25; every other code has the text of 0.
 const std::wstring& InterfaceErrorText(int code);
 

@@ -11,12 +11,6 @@ constexpr uint8_t kFilterRecord = 0x01;
 constexpr uint8_t kPatternRecord = 0x02;
 constexpr int kFilterHeadSize = 4;
 constexpr int kRecordHeadSize = 2;  // type and size
-constexpr int16_t kNoRoomCode = 6;
-
-[[noreturn]] void ThrowTooLarge(const wchar_t* function)
-{
-    throw CEcuCommException(kNoRoomCode, L"Exception thow from funtion", function);
-}
 
 }  // namespace
 
@@ -38,7 +32,7 @@ void CFilterOrLengthRecognise::Replace(std::initializer_list<uint8_t> head)
 void CFilterOrLengthRecognise::SetFilter(uint8_t position, int count, const uint8_t* bytes)
 {
     if (count < 0 || count > kMaxFilterBytes)
-        ThrowTooLarge(L"CFilterOrLengthRecognise::SetFilter");
+        ThrowEcuNoRoom(L"CFilterOrLengthRecognise::SetFilter");
     if (count > 0 && !bytes)
         return;
     const auto n = static_cast<uint8_t>(count);
@@ -57,7 +51,7 @@ void CFilterOrLengthRecognise::AddPattern(const ByteString& pattern)
     if (m_data[0] != kPatternRecord)
         return;
     if (m_length + 1 + size - kRecordHeadSize > kMaxRestSize)
-        ThrowTooLarge(L"CFilterOrLengthRecognise::AddPattern");
+        ThrowEcuNoRoom(L"CFilterOrLengthRecognise::AddPattern");
     m_data[m_length] = static_cast<uint8_t>(size);
     pattern.CopyTo(m_data + m_length + 1, 0, size);
     m_length = static_cast<uint16_t>(m_length + 1 + size);

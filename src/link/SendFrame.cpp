@@ -11,7 +11,7 @@ int16_t g_defaultControl = 1;
 
 [[noreturn]] void ThrowNoRoom()
 {
-    throw CEcuCommException(CSendFrame::kNoRoomCode, L"Exception thow from funtion", L"CSendFrame::PutCmdDataToBuffer");
+    ThrowEcuNoRoom(L"CSendFrame::PutCmdDataToBuffer");
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ struct SendPiece {
 class CSendFrame {
 public:
     static constexpr int kMaxPieceBytes = 255;
-    static constexpr int16_t kNoRoomCode = 6;
 
     CSendFrame() = default;
 
