@@ -12,6 +12,8 @@ constexpr int kHeaderBottomUnits = 16;  // the banner and the address block end 
 constexpr int kTitleUnits = 19;
 constexpr int kBodyUnits = 21;
 constexpr int kPathLinesBeforeTitle = 3;
+constexpr int kCustomerTableLines = 5;
+constexpr int kInfoTableLines = 11;
 
 }  // namespace
 
@@ -32,6 +34,10 @@ REPORT_PAGE_LAYOUT LayOutReportPage(int width, int height, int pixelsPerInchY, i
     layout.header = {m, m, width - m, kHeaderBottomUnits * u};
     layout.footer = {0, height - 5 * footerLineHeight, width, height};
     layout.body = {m, kBodyUnits * u, width - m, height - 5 * footerLineHeight - textLineHeight};
+    const int tablesTop = kHeaderBottomUnits * u;
+    const int pitch = u + textLineHeight;
+    layout.customerTable = {m, tablesTop, width - m, tablesTop + kCustomerTableLines * pitch};
+    layout.infoTable = {m, layout.customerTable.bottom, width - m, tablesTop + kInfoTableLines * pitch + m};
     return layout;
 }
 

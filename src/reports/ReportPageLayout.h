@@ -24,6 +24,10 @@ struct REPORT_PAGE_LAYOUT {
     REPORT_RECT header;
     REPORT_RECT body;  // below the header on every page
     REPORT_RECT footer;
+    // The customer's table (a title and four rows) below the header, and the diagnosis facts
+    // below it.
+    REPORT_RECT customerTable;
+    REPORT_RECT infoTable;
     int titleFontHeight = 0;
     int textFontHeight = 0;
 };

@@ -13,6 +13,8 @@ struct LayoutCase {
     int headerBottom;
     int bodyTop;
     int titleFont;
+    int customerBottom;
+    int infoBottom;
 };
 
 void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
@@ -33,12 +35,21 @@ TEST_P(ReportPageLayoutTest, ScalesByWholePointsPerDot)
     EXPECT_EQ(layout.body.right, 4800 - c.margin);
     EXPECT_EQ(layout.body.bottom, 6600 - 5 * 80 - 90);
     EXPECT_EQ(layout.footer.top, 6600 - 5 * 80);
+    // The customer's table starts where the header ends; the facts' table right below it.
+    EXPECT_EQ(layout.customerTable.left, c.margin);
+    EXPECT_EQ(layout.customerTable.top, c.headerBottom);
+    EXPECT_EQ(layout.customerTable.right, 4800 - c.margin);
+    EXPECT_EQ(layout.customerTable.bottom, c.customerBottom);
+    EXPECT_EQ(layout.infoTable.left, c.margin);
+    EXPECT_EQ(layout.infoTable.top, c.customerBottom);
+    EXPECT_EQ(layout.infoTable.right, 4800 - c.margin);
+    EXPECT_EQ(layout.infoTable.bottom, c.infoBottom);
 }
 
 INSTANTIATE_TEST_SUITE_P(Printers, ReportPageLayoutTest, ::testing::Values(
-    LayoutCase{"Dpi600", 600, 8, 80, 440, 1280, 1680, 128},
-    LayoutCase{"Dpi96", 96, 1, 10, 55, 160, 210, 16},
-    LayoutCase{"BelowOnePointPerDot", 50, 1, 10, 55, 160, 210, 16}),
+    LayoutCase{"Dpi600", 600, 8, 80, 440, 1280, 1680, 128, 2130, 3590},
+    LayoutCase{"Dpi96", 96, 1, 10, 55, 160, 210, 16, 660, 1315},
+    LayoutCase{"BelowOnePointPerDot", 50, 1, 10, 55, 160, 210, 16, 660, 1315}),
     [](const auto& c) { return std::string(c.param.name); });
 
 TEST(ReportHeaderTest, ALongPathPushesTitleAndBodyDownInsteadOfPrintingOverThem)
