@@ -25,6 +25,8 @@ public:
     void OnMenuItemChosen(const std::vector<std::wstring>& items, int row) { m_path.OnMenuItemChosen(items, row); }
     void PopLevel() { m_path.PopLevel(); }
     std::wstring GetNodePath() const { return m_path.GetNodePath(); }
+    // The chosen item of every level, top level first ("" for a level with no valid choice).
+    std::vector<std::wstring> ChosenTexts() const;
     void RestorePath() { m_path.RestorePath(); }
     void ClearNodes() { m_path.ClearNodes(); }
 
@@ -57,7 +59,6 @@ private:
     void EnsureBrowser();
     // Restores `source` to `page` unless the page is there already, then shows it.
     bool ShowPage(const std::wstring& source, const std::wstring& page);
-    std::vector<std::wstring> ChosenTexts() const;
     std::optional<std::wstring> PageFolder() const;
     std::optional<std::wstring> PageWorkFolder() const;
     void DeleteRestoredPages();

@@ -1,7 +1,27 @@
 #include "DiagResultPrinter.h"
 
+#include "MainFrame.h"
 #include "MultiCtrl.h"
+#include "ProcessValues.h"
+#include "RepairInfoView.h"
 #include "StringResources.h"
+
+namespace {
+
+// The menu items chosen on the way to this screen, joined with "-".
+std::wstring FunctionPathText()
+{
+    const CMainFrame* frame = CMainFrame::Instance();
+    if (!frame)
+        return L"";
+    const std::vector<std::wstring> items = frame->RepairInfoView().ChosenTexts();
+    std::wstring text;
+    for (size_t i = 0; i < items.size(); ++i)
+        text.append(i > 0 ? L"-" : L"").append(items[i]);
+    return text;
+}
+
+}  // namespace
 
 CDiagResultPrinter::CDiagResultPrinter()
 {
@@ -38,4 +58,13 @@ int CDiagResultPrinter::PrintBody(HDC dc, HFONT font, const RECT& area, int firs
         m_bLoaded = m_tablePrinter.LoadTable(m_pTable) != 0;
     }
     return m_tablePrinter.PrintRow(firstRow);
+}
+
+int CDiagResultPrinter::PrintInfoTable()
+{
+    return PrintLabelTable(Layout().infoTable, L"STRID_PRINT_DIAG_INFO",
+                           {{L"STRID_PRINT_DIAG_TIME", DateTime()},
+                            {L"STRID_PRINT_DIAG_VEHICLE", ResGetMakerName()},
+                            {L"STRID_PRINT_DIAG_SYS", FunctionPathText()},
+                            {L"STRID_PRINT_DIAG_FUNC", Title()}});
 }

@@ -12,6 +12,8 @@ public:
     // 0 for a null engine.
     int SetTable(const CMultiCtrl* engine);
 
+    int PrintInfoTable() override;
+
 protected:
     int PrintBody(HDC dc, HFONT font, const RECT& area, int firstRow) override;
     int BodyRowCount() const override;

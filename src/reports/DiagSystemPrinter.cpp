@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <utility>
 
+#include "ConfigStore.h"
 #include "MessageBox.h"
 #include "ModalSeam.h"
 #include "MainFrame.h"
+#include "MultiCtrlPrinter.h"
 #include "PrintTextWrap.h"
 #include "ProcessValues.h"
 #include "RepairInfoView.h"
@@ -286,6 +288,45 @@ bool CDiagSystemPrinter::PrintDocument()
     m_pSink->EndDocument(completed);
     ReleaseJob();
     return completed;
+}
+
+int CDiagSystemPrinter::PrintCustomerTable()
+{
+    const auto customer = [](const wchar_t* key) { return GetConfigValue(L"COMMON\\USERINFO", key, L""); };
+    return PrintLabelTable(m_layout.customerTable, L"STRID_X_USERINFO:",
+                           {{L"STRID_PRINT_CUST_NAME:", customer(L"FIRSTNAME")},
+                            {L"STRID_PRINT_CUST_TEL:", customer(L"TELEPHONE")},
+                            {L"STRID_PRINT_CUST_FAX:", customer(L"FAX")},
+                            {L"STRID_PRINT_CUST_EMAIL:", customer(L"EMAIL")}});
+}
+
+int CDiagSystemPrinter::PrintLabelTable(const REPORT_RECT& area, const std::wstring& title, const LABEL_ROWS& rows) const
+{
+    if (!m_pSink || rows.empty())
+        return 0;
+    const HDC dc = m_pSink->Dc();
+    const int u = m_layout.unit;
+    std::vector<std::vector<std::wstring>> columns(2);
+    for (const auto& [label, value] : rows) {
+        columns[0].push_back(label);
+        columns[1].push_back(value);
+    }
+    CMultiCtrlPrinter table;
+    table.SetDC(dc);
+    table.SetFont(m_bodyFont.Get());
+    table.SetOption(u);
+    RECT rowsArea = {area.left, area.top, area.right, area.bottom};
+    table.SetPageRect(rowsArea);
+    if (!table.Prepare(static_cast<int>(rows.size()), 2, &columns))
+        return 0;
+    // The title takes one line of the table's own pitch, so the rows keep their places below it.
+    {
+        CSelectObject font(dc, m_bodyFont.Get());
+        PrintText(dc, area.left, area.top + u, title);
+    }
+    rowsArea.top += table.LineHeight() + u;
+    table.SetPageRect(rowsArea);
+    return table.PrintRow(0);
 }
 
 int CDiagSystemPrinter::WrapText(HDC dc, int width, const std::wstring& text, std::vector<std::wstring>& lines)

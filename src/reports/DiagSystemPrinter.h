@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ReportPageLayout.h"
@@ -53,6 +54,13 @@ public:
     // their count. 0 for an empty text or a null context.
     static int WrapText(HDC dc, int width, const std::wstring& text, std::vector<std::wstring>& lines);
 
+    // Two small label-and-value tables for a page of the job set up last, each in its place below
+    // the header: the facts of the diagnosis, and the customer's name and numbers from the
+    // configuration. The rows printed; 0 when no printer is set up. The labels are the text keys
+    // as they stand. No print job prints them yet.
+    virtual int PrintInfoTable() = 0;
+    int PrintCustomerTable();
+
     void SetTitle(const std::wstring& title) { m_strTitle = title; }
     const std::wstring& Title() const { return m_strTitle; }
     int PageCount() const { return m_nPages; }
@@ -64,6 +72,12 @@ protected:
     virtual int PrintBody(HDC dc, HFONT font, const RECT& area, int firstRow) = 0;
     // The number of rows the body holds.
     virtual int BodyRowCount() const = 0;
+
+    using LABEL_ROWS = std::vector<std::pair<std::wstring, std::wstring>>;
+    // `title` on a line of its own at the top of `area`, then the rows below it in two columns,
+    // each cell wrapped to its column, as many rows as fit; the rows printed.
+    int PrintLabelTable(const REPORT_RECT& area, const std::wstring& title, const LABEL_ROWS& rows) const;
+    const std::wstring& DateTime() const { return m_strDateTime; }
 
 private:
     void LayOutPage();
