@@ -261,14 +261,14 @@ void CVersionView::OnSelectionChanged()
     ResSetSoftwareDir(software);
 
     const std::wstring language = GetConfigValue(L"COMMON\\LANGUAGE", L"CURMODE", L"EN");
+    // The software folder already names this version: a description that cannot be read any more
+    // shows as empty rather than leaving the previous version's text beside it.
     const std::wstring text = ReadDescriptionFile(software + language + L".txt").value_or(L"");
-    if (!text.empty()) {
-        const VERSION_DESCRIPTION parts = SplitDescription(text);
-        m_strVersionLine = parts.versionLine;
-        m_strDescription = parts.description;
-        SetDlgItemTextW(Handle(), IDC_VERSION_LINE, m_strVersionLine.c_str());
-        SetDlgItemTextW(Handle(), IDC_VERSION_DESCRIPTION, m_strDescription.c_str());
-    }
+    const VERSION_DESCRIPTION parts = SplitDescription(text);
+    m_strVersionLine = parts.versionLine;
+    m_strDescription = parts.description;
+    SetDlgItemTextW(Handle(), IDC_VERSION_LINE, m_strVersionLine.c_str());
+    SetDlgItemTextW(Handle(), IDC_VERSION_DESCRIPTION, m_strDescription.c_str());
     const std::wstring help = HelpDocumentPath(software, language);
     const bool present = Exists(help) && Exists(ResGetAppDir() + L"tools\\PDF\\PDFReader.exe");
     m_strHelpDocument = present ? help : std::wstring();

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
+#include <vector>
 
 #include "../frame/FrameFixture.h"
 #include "ConfigStore.h"
@@ -187,6 +189,38 @@ TEST_F(VersionViewTest, HelpDocumentNeedsTheFileAndTheReader)
     EXPECT_EQ(frame->CurrentViewId(), 491);
     if (HWND reader = FindWindowW(nullptr, L"PDFReader"))
         SendMessageW(reader, WM_APP + 0x6F2, 6, 1);
+}
+
+TEST_F(VersionViewTest, AnUnreadableDescriptionShowsNoTextOfTheVersionBefore)
+{
+    const auto itemText = [](HWND view, int id) {
+        wchar_t text[256] = {};
+        GetDlgItemTextW(view, id, text, 256);
+        return std::wstring(text);
+    };
+    // How the selected version's description became unreadable after the listing.
+    const std::vector<std::pair<const char*, std::function<HANDLE(const fs::path&)>>> cases = {
+        {"removed", [](const fs::path& file) { fs::remove(file); return INVALID_HANDLE_VALUE; }},
+        {"locked", [](const fs::path& file) {
+             return CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+         }},
+        {"emptied", [](const fs::path& file) { std::ofstream(file, std::ios::trunc); return INVALID_HANDLE_VALUE; }},
+    };
+    for (const auto& [how, spoil] : cases) {
+        fs::remove_all(maker);
+        AddVersion("NEW", "V2.0\nThe newer text");
+        AddVersion("OLD", "V1.0\nThe older text");
+        frame->SwitchView(131, 1);
+        CVersionView& view = Show();
+        ASSERT_EQ(itemText(view.Handle(), 1005), L"The newer text") << how;
+        const HANDLE held = spoil(maker / "OLD" / "EN.txt");
+        view.SelectVersion(1);
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        EXPECT_EQ(ResGetSoftwareDir(), maker.wstring() + L"\\OLD\\") << how;
+        EXPECT_EQ(itemText(view.Handle(), 1005), L"") << how;
+        EXPECT_EQ(itemText(view.Handle(), 1012), L"") << how;
+    }
 }
 
 TEST_F(VersionViewTest, AMissingProgramStopsTheLaunch)
