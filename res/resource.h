@@ -41,7 +41,7 @@
 #define IDB_SOFTROW_BUTTON_DOWN 410
 #define IDB_SOFTROW_BUTTON_OFF  471
 #define IDB_UPDATE_PICTURE      490   // the settings' update page, over its description, 108 x 44
-#define IDB_LEFTGUIDE_UPDATE    497   // the left guide bar's Update button: four 131 x 60 frames
+#define IDB_LEFTGUIDE_UPDATE    3751  // the left guide bar's Update button: four 131 x 60 frames
 
 // Bitmaps of the bars and the home page. The buttons of the top bar, the bottom bar and the home
 // page take their images by number from their tables (TopBarModel.cpp, BottomBarModel.cpp,

@@ -579,6 +579,28 @@ def update_picture(width, height):
     return c
 
 
+# The replay player's buttons: round faces on the player's white page, each with its pictogram.
+def player_button(glyph, pressed):
+    def draw(width, height):
+        c = Canvas(width, height, PAPER)
+        upper, lower, mark = (AMBER, AMBER_DARK, NAVY) if pressed else (SKY, (160, 182, 216), NAVY)
+        edge = mix(lower, GRAPHITE, 0.4)
+        r = min(width, height) / 2 - 1
+        cx, cy = width / 2, height / 2
+        for y in range(height):
+            colour = mix(upper, lower, y / max(height - 1, 1))
+            for x in range(width):
+                d = ((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2) ** 0.5
+                if d <= r + 0.5:
+                    c.blend(x, y, edge if d > r - 2.5 else colour, min(1.0, r + 0.5 - d))
+        size = min(width, height) // 2
+        c.glyph(glyph, (width - size) // 2, (height - size) // 2, size, mark)
+        return c
+    return draw
+
+
+PLAYER_BUTTON = 72  # the player places all three buttons by the size of the centre one
+
 # Every bitmap of the program: id -> (drawing, width, height).
 BITMAPS = {
     304: (question_box_skin, 478, 248),
@@ -593,7 +615,12 @@ BITMAPS = {
     410: (lambda w, h: button(w, h, 'pressed'), 103, 29),
     471: (lambda w, h: button(w, h, 'disabled'), 103, 29),
     490: (update_picture, 108, 44),
-    497: (update_strip, 524, 60),
+    3751: (update_strip, 524, 60),
+    496: (player_button('replay', False), PLAYER_BUTTON, PLAYER_BUTTON),
+    497: (player_button('step_next', False), PLAYER_BUTTON, PLAYER_BUTTON),
+    498: (player_button('step_next', True), PLAYER_BUTTON, PLAYER_BUTTON),
+    499: (player_button('step_previous', False), PLAYER_BUTTON, PLAYER_BUTTON),
+    500: (player_button('step_previous', True), PLAYER_BUTTON, PLAYER_BUTTON),
 }
 BITMAPS.update(bar_bitmaps())
 

@@ -170,6 +170,10 @@ GLYPHS = {
     'film': [('add', Box(14, 16, 86, 84, 6)), ('cut', Box(30, 24, 70, 76)), ('add', Disc(50, 50, 14))]
             + [('cut', Box(18, y, 26, y + 8)) for y in (22, 38, 54, 70)]
             + [('cut', Box(74, y, 82, y + 8)) for y in (22, 38, 54, 70)],
+    # The replay player: step to the next or the previous recording, play the same one again.
+    'step_next': [('add', Polygon((22, 18), (68, 50), (22, 82))), ('add', Box(70, 18, 82, 82, 3))],
+    'step_previous': [('add', Polygon((78, 18), (32, 50), (78, 82))), ('add', Box(18, 18, 30, 82, 3))],
+    'replay': [('add', Ring(50, 54, 30, 11, 330, 270)), ('add', Polygon((44, 8), (70, 24), (44, 40)))],
     'help': [('add', Disc(50, 50, 40)), ('cut', Disc(50, 50, 32)), ('add', Ring(50, 40, 14, 10, 180, 90)),
              ('add', Stroke(60, 50, 50, 58, 10)), ('add', Disc(50, 72, 6))],
 }

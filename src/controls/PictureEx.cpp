@@ -102,7 +102,8 @@ CPictureEx::~CPictureEx()
 bool CPictureEx::Create(const RECT& rect, HWND parent, int id)
 {
     WINDOW_CREATE_ARGS args;
-    args.style = WS_CHILD | WS_VISIBLE;
+    // Siblings laid over the picture (a player's buttons) stay visible while its frames change.
+    args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     args.rect = rect;
     args.parent = parent;
     args.controlId = id;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "BarDrawing.h"
 #include "BmpBtn.h"
 #include "DataRecordView.h"
@@ -13,6 +15,14 @@
 namespace {
 
 constexpr int kListId = 1115;
+constexpr int kRecordingMark = 487;
+constexpr int kMarkCellWidth = 40;
+constexpr COLORREF kMarkMask = 0x78FF;
+constexpr COLORREF kChosenRow = 0x7DFA;
+constexpr int kTextInset = 5;
+constexpr int kMostColumns = 10;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                             LVS_SORTDESCENDING | LVS_OWNERDRAWFIXED;
 constexpr int kWaitingId = 3012;
 constexpr int kListWidth = 340;
 constexpr int kRecordPage = 493;
@@ -30,6 +40,41 @@ std::wstring ItemText(HWND list, int index)
     item.cchTextMax = static_cast<int>(std::size(text));
     SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return text;
+}
+
+// The rows' small images: the recording mark in a cell 40 pixels wide, the rest of the cell in the
+// mask colour so that the row's own fill shows around it. The list control owns the result.
+HIMAGELIST MakeRecordingImages()
+{
+    CScopedBitmap mark(LoadProgramBitmap(kRecordingMark));
+    if (!mark)
+        return nullptr;
+    const SIZE size = BitmapSize(mark.Get());
+    CClientDc screen(nullptr);
+    CScopedBitmap cell(CreateCompatibleBitmap(screen.Get(), kMarkCellWidth, size.cy));
+    HIMAGELIST images = cell ? ImageList_Create(kMarkCellWidth, size.cy, ILC_COLOR24 | ILC_MASK, 1, 1) : nullptr;
+    if (!images)
+        return nullptr;
+    {
+        CMemoryDc target(screen.Get());
+        CSelectObject selectCell(target.Get(), cell.Get());
+        CScopedBrush mask(CreateSolidBrush(kMarkMask));
+        const RECT whole = {0, 0, kMarkCellWidth, size.cy};
+        FillRect(target.Get(), &whole, mask.Get());
+        DrawImage(target.Get(), mark.Get(), 0, 0);
+    }
+    ImageList_AddMasked(images, cell.Get(), kMarkMask);
+    return images;
+}
+
+// The list draws its rows itself, and a list that does is not bound to keep them sorted: they are
+// put in descending order here.
+std::vector<std::wstring> NewestFirst(std::vector<std::wstring> names)
+{
+    std::stable_sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        return lstrcmpiW(a.c_str(), b.c_str()) > 0;
+    });
+    return names;
 }
 
 }  // namespace
@@ -64,28 +109,52 @@ void CReplaygifView::MakeList()
     if (m_list)
         DestroyWindow(m_list);
     const RECT client = ClientRect();
-    m_list = CreateWindowW(WC_LISTVIEWW, L"",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                               LVS_SORTDESCENDING,
-                           0, 0, kListWidth, client.bottom, Handle(), reinterpret_cast<HMENU>(kListId), nullptr,
-                           nullptr);
+    m_list = CreateWindowW(WC_LISTVIEWW, L"", kListStyle, 0, 0, kListWidth, client.bottom, Handle(),
+                           reinterpret_cast<HMENU>(kListId), nullptr, nullptr);
     if (!m_list)
         return;
     if (NormalFont())
         SendMessageW(m_list, WM_SETFONT, reinterpret_cast<WPARAM>(NormalFont()), FALSE);
+    ListView_SetImageList(m_list, MakeRecordingImages(), LVSIL_SMALL);
     std::wstring title = ResGetString(0x20000172);
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.cx = kListWidth;
     column.pszText = title.data();
-    SendMessageW(m_list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    for (const std::wstring& name : m_recordings) {
-        std::wstring text = name;
+    ListView_InsertColumn(m_list, 0, &column);
+    for (std::wstring& name : NewestFirst(m_recordings)) {
         LVITEMW item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(SendMessageW(m_list, LVM_GETITEMCOUNT, 0, 0));
-        item.pszText = text.data();
-        SendMessageW(m_list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = ListView_GetItemCount(m_list);
+        item.pszText = name.data();
+        item.iImage = 0;
+        ListView_InsertItem(m_list, &item);
+    }
+}
+
+// A row: the chosen one (or the focused one while the list has the focus) in the program's orange,
+// the others white; the mark at its left and each column's text a little inside its cell.
+void CReplaygifView::DrawListRow(const DRAWITEMSTRUCT& item) const
+{
+    const UINT state = ListView_GetItemState(item.hwndItem, item.itemID, LVIS_SELECTED | LVIS_FOCUSED);
+    const bool listFocused = GetFocus() == item.hwndItem;
+    const bool chosen = (state & LVIS_SELECTED) || ((state & LVIS_FOCUSED) && listFocused);
+    CScopedBrush fill(CreateSolidBrush(chosen ? kChosenRow : RGB(255, 255, 255)));
+    FillRect(item.hDC, &item.rcItem, fill.Get());
+    RECT icon = {};
+    if (HIMAGELIST images = ListView_GetImageList(item.hwndItem, LVSIL_SMALL);
+        images && ListView_GetItemRect(item.hwndItem, item.itemID, &icon, LVIR_ICON))
+        ImageList_Draw(images, 0, item.hDC, icon.left, icon.top, ILD_TRANSPARENT);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, RGB(0, 0, 0));
+    const int columns = std::min(Header_GetItemCount(ListView_GetHeader(item.hwndItem)), kMostColumns);
+    for (int column = 0; column < columns; ++column) {
+        RECT cell = {};
+        ListView_GetSubItemRect(item.hwndItem, item.itemID, column, LVIR_LABEL, &cell);
+        cell.left += kTextInset;
+        wchar_t text[MAX_PATH] = {};
+        ListView_GetItemText(item.hwndItem, item.itemID, column, text, MAX_PATH);
+        DrawTextW(item.hDC, text, -1, &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
 }
 
@@ -103,11 +172,12 @@ void CReplaygifView::OpenPlayer(int index)
         return;  // a stale or absent choice opens nothing
     m_chosen = index;
     ClosePlayer();
+    const RECT client = ClientRect();
     auto player = std::make_unique<CReplaygifDlg>(Handle(), ItemText(m_list, index) + L".gif", index != 0,
-                                                  index != count - 1);
+                                                  index != count - 1, SIZE{client.right, client.bottom});
     if (!player->CreateModeless())
         return;
-    player->Move(ClientRect());
+    player->Move(client);
     player->Show(SW_SHOW);
     m_player = std::move(player);
     ShowWindow(m_waiting, SW_HIDE);
@@ -149,6 +219,14 @@ bool CReplaygifView::OnTimer(UINT_PTR id)
 
 bool CReplaygifView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (!item || item->CtlType != ODT_LISTVIEW || item->hwndItem != m_list)
+            return false;
+        DrawListRow(*item);
+        result = TRUE;
+        return true;
+    }
     if (message == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (!header || header->hwndFrom != m_list || header->code != NM_DBLCLK)

@@ -37,6 +37,7 @@ protected:
 
 private:
     void MakeList();
+    void DrawListRow(const DRAWITEMSTRUCT& item) const;
     void MakeWaitingLabel();
     void ChooseAndWait(int index, UINT waitMs);
     void BackToList();
