@@ -1,11 +1,18 @@
 #include "ExchangeBuffer.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
 
 uint8_t* g_exchangeBuffer = nullptr;
+
+// The mailbox bytes are read by the diagnostic program while the shell writes them, outside the
+// turn token: each byte is one atomic access, so the order of the stores below is one the compiler
+// and the processor keep, and the layout stays one plain byte per field.
+using MailboxByte = std::atomic_ref<uint8_t>;
+static_assert(MailboxByte::is_always_lock_free, "a byte shared with another process needs no lock");
 
 }  // namespace
 
@@ -19,17 +26,24 @@ void ResetExchangeBlock(ExchangeBlock block, std::string_view caption)
 
 uint8_t PostKey(ExchangeBlock block, uint8_t key)
 {
-    if (block[exchange::kMailboxMarker] != exchange::kMailboxReady) {
-        block[exchange::kProducerCount] = block[exchange::kConsumerCount];
-        block[exchange::kMailboxKey] = 0;
-        block[exchange::kMailboxMarker] = exchange::kMailboxReady;
+    MailboxByte producer(block[exchange::kProducerCount]);
+    MailboxByte consumer(block[exchange::kConsumerCount]);
+    MailboxByte stored(block[exchange::kMailboxKey]);
+    MailboxByte marker(block[exchange::kMailboxMarker]);
+    // Acquire: once the other side's count says the last key was taken, its read of that key is
+    // over before the new key overwrites it.
+    const uint8_t taken = consumer.load(std::memory_order_acquire);
+    if (marker.load(std::memory_order_relaxed) != exchange::kMailboxReady) {
+        producer.store(taken, std::memory_order_relaxed);
+        stored.store(0, std::memory_order_relaxed);
+        marker.store(exchange::kMailboxReady, std::memory_order_release);
     }
-    if (block[exchange::kProducerCount] != block[exchange::kConsumerCount])
+    if (producer.load(std::memory_order_relaxed) != taken)
         return 0;
-    block[exchange::kMailboxKey] = key;
-    // The key is stored before the count moves: the other side reads the key once it sees the count.
-    block[exchange::kProducerCount] = static_cast<uint8_t>(block[exchange::kConsumerCount] + 1);
-    block[exchange::kMailboxMarker] = exchange::kMailboxReady;
+    stored.store(key, std::memory_order_relaxed);
+    // Release: the other side that sees the count moved also sees the key stored before it.
+    producer.store(static_cast<uint8_t>(taken + 1), std::memory_order_release);
+    marker.store(exchange::kMailboxReady, std::memory_order_relaxed);
     return key;
 }
 

@@ -1,5 +1,6 @@
 #include "ShellLink.h"
 
+#include <atomic>
 #include <cstring>
 #include <string>
 
@@ -52,10 +53,18 @@ bool CShellLink::Exchange(DWORD timeoutMs)
 
 int CShellLink::TakeKey()
 {
-    volatile uint8_t* mailbox = m_view + kMailboxOffset;
-    if (mailbox[0] == mailbox[1])
+    // The shell posts keys while this program runs, outside the turn token: the shell stores the key
+    // before it moves its count (release), so the key is read only after the count was seen (acquire),
+    // and this side's count moves only after the key was read (release).
+    using MailboxByte = std::atomic_ref<uint8_t>;
+    static_assert(MailboxByte::is_always_lock_free, "a byte shared with another process needs no lock");
+    MailboxByte posted(m_view[kMailboxOffset]);
+    MailboxByte taken(m_view[kMailboxOffset + 1]);
+    MailboxByte key(m_view[kMailboxOffset + 2]);
+    const uint8_t takenCount = taken.load(std::memory_order_relaxed);
+    if (posted.load(std::memory_order_acquire) == takenCount)
         return 0;
-    const int key = mailbox[2];
-    mailbox[1] = static_cast<uint8_t>(mailbox[1] + 1);
-    return key;
+    const int code = key.load(std::memory_order_relaxed);
+    taken.store(static_cast<uint8_t>(takenCount + 1), std::memory_order_release);
+    return code;
 }

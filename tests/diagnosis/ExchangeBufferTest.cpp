@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ExchangeBuffer.h"
@@ -59,5 +61,43 @@ INSTANTIATE_TEST_SUITE_P(Cases, PostKeyTest, ::testing::Values(
     PostCase{0x55, 4, 3, 7, 0, 4, 9},        // the previous key is not taken: refused
     PostCase{0x55, 255, 255, 1, 1, 0, 1},    // the count wraps
     PostCase{0x00, 8, 2, 2, 2, 3, 2}));      // not set up yet: set up, then posted
+
+// The diagnostic program's side of the mailbox, as it takes keys while the shell posts them.
+int TakeKey(std::vector<uint8_t>& memory)
+{
+    std::atomic_ref<uint8_t> posted(memory[exchange::kProducerCount]);
+    std::atomic_ref<uint8_t> taken(memory[exchange::kConsumerCount]);
+    const uint8_t takenCount = taken.load(std::memory_order_relaxed);
+    if (posted.load(std::memory_order_acquire) == takenCount)
+        return 0;
+    const int key = std::atomic_ref<uint8_t>(memory[exchange::kMailboxKey]).load(std::memory_order_relaxed);
+    taken.store(static_cast<uint8_t>(takenCount + 1), std::memory_order_release);
+    return key;
+}
+
+// Built with a thread sanitizer, this also shows a post whose key and count are plain stores as a race.
+TEST_F(ExchangeBlockTest, KeysPostedWhileTheOtherSideTakesThemArriveInOrderEachOnce)
+{
+    ResetExchangeBlock(block, "Nuthawk");
+    constexpr int kKeys = 5000;  // the counts wrap many times
+    std::vector<int> received;
+    std::thread program([&] {
+        while (received.size() < kKeys) {
+            if (const int key = TakeKey(memory))
+                received.push_back(key);
+            else
+                std::this_thread::yield();
+        }
+    });
+    std::vector<int> posted;
+    for (int i = 0; i < kKeys; ++i) {
+        const auto key = static_cast<uint8_t>(1 + i % 255);
+        while (PostKey(block, key) == 0)
+            std::this_thread::yield();
+        posted.push_back(key);
+    }
+    program.join();
+    EXPECT_EQ(received, posted);
+}
 
 }  // namespace
