@@ -123,6 +123,7 @@ void CDisplayApp::CreateWorkingFolder()
     const DWORD length = GetTempPathW(MAX_PATH, temporary);
     m_workingFolder = std::wstring(temporary, length <= MAX_PATH ? length : 0) + L"Nuthawk\\";
     CreateDirectoryTree(m_workingFolder.c_str());
+    m_workingFolderMark.Mark(m_workingFolder);
 }
 
 void CDisplayApp::LoadConfiguration()
@@ -190,7 +191,8 @@ int CDisplayApp::ExitInstance()
     StopUpdateThreads();  // before the download folder goes: no download or unpack outlives the program
     FreeSoftwareLists();
     DeleteSharedFonts();
-    DeleteDirectoryTree(m_workingFolder.c_str());
+    if (!m_workingFolderMark.EndAndCheckOthers())
+        DeleteDirectoryTree(m_workingFolder.c_str());
     ClearDownloadFolderAtExit();
     StopScreenRecorders();
     TerminateKeptRecorder();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Application.h"
+#include "FolderUseMark.h"
 
 class CDisplayApp : public CApplication {
 public:
@@ -26,6 +27,8 @@ private:
     void StopScreenRecorders();
 
     std::wstring m_workingFolder;  // the system temporary folder + "Nuthawk\"
+    // Every copy of the user's shares the working folder: the last one to end removes it.
+    CFolderUseMark m_workingFolderMark{L"NuthawkWorkingFolder"};
 };
 
 // The program folder of an executable path: lower-cased, up to and with its last backslash.

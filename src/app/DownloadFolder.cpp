@@ -2,18 +2,17 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cwctype>
 
 #include "DirectoryTree.h"
+#include "FolderUseMark.h"
 #include "ProcessValues.h"
 #include "ScopedFind.h"
-#include "ScopedWin.h"
 
 namespace {
 
 std::wstring g_keptDownload;
-CScopedHandle g_runningMark;  // held from the start to the exit
+CFolderUseMark g_runningMark(L"NuthawkDisplayRuns");  // held from the start to the exit
 
 std::wstring Lowered(std::wstring text)
 {
@@ -53,41 +52,6 @@ void DeleteEntry(const std::wstring& path, DWORD attributes)
         DeleteFileW(path.c_str());
 }
 
-// A name may not hold a backslash beyond its namespace, so the folder enters as a hash of its path.
-// Global: every user's copy of one installation shares its download folder.
-std::wstring RunningMarkName()
-{
-    uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const wchar_t c : Lowered(ResGetAppDir())) {
-        hash ^= static_cast<uint16_t>(c);
-        hash *= 1099511628211ull;
-    }
-    wchar_t text[17] = {};
-    std::swprintf(text, 17, L"%016llx", static_cast<unsigned long long>(hash));
-    return L"Global\\NuthawkDisplayRuns-" + std::wstring(text);
-}
-
-// True when this copy is the only one of its folder. A mark that cannot be made, or one another
-// user's copy holds, counts as another copy: leaving the folder costs nothing but room.
-bool MarkThisCopyRunning()
-{
-    SetLastError(ERROR_SUCCESS);
-    HANDLE mark = CreateMutexW(nullptr, FALSE, RunningMarkName().c_str());
-    const DWORD error = GetLastError();
-    g_runningMark.Reset(mark);
-    return g_runningMark && error != ERROR_ALREADY_EXISTS;
-}
-
-// Ends this copy's mark; true when the mark of another copy of the folder still stands.
-bool AnotherCopyRunsAtExit()
-{
-    g_runningMark.Reset();
-    HANDLE other = OpenMutexW(SYNCHRONIZE, FALSE, RunningMarkName().c_str());
-    const DWORD error = GetLastError();
-    const CScopedHandle held(other);
-    return held || error != ERROR_FILE_NOT_FOUND;
-}
-
 }  // namespace
 
 std::wstring DownloadFolderPath()
@@ -107,7 +71,7 @@ std::wstring KeptDownload()
 
 void ClearDownloadFolderAtExit()
 {
-    if (AnotherCopyRunsAtExit())
+    if (g_runningMark.EndAndCheckOthers())
         return;
     const std::wstring folder = DownloadFolderPath();
     if (g_keptDownload.empty()) {
@@ -129,6 +93,6 @@ void ClearDownloadFolderAtExit()
 // A package whose installer still runs cannot be deleted yet; it goes at a later start.
 void ClearDownloadFolderAtStart()
 {
-    if (MarkThisCopyRunning())
+    if (g_runningMark.Mark(ResGetAppDir()))
         DeleteDirectoryTree(DownloadFolderPath().c_str());
 }

@@ -161,6 +161,23 @@ TEST_F(StartupTest, TheDownloadFolderIsEmptiedOnlyWhenNoOtherCopyRuns)
 }
 
 TEST_F(StartupTest, AStartWithNoOtherCopyRemovesWhatAnEarlierRunLeft)
+// Every copy of the user's works in the same folder of the temporary folder, whichever program
+// folder it runs from: only the last copy to end removes it.
+TEST_F(StartupTest, TheWorkingFolderIsRemovedOnlyWhenNoOtherCopyRuns)
+{
+    const fs::path working = temporary / "Nuthawk";
+    CProgramRun first;
+    StartAndAnswer(first, InstallProgram("Program", true, true));
+    std::ofstream(working / "in use.tmp") << "x";
+
+    CProgramRun second;
+    StartAndAnswer(second, InstallProgram("Other", true, true));
+    CloseAndWait(second);
+    EXPECT_TRUE(fs::exists(working / "in use.tmp")) << "the second copy's exit";
+    CloseAndWait(first);
+    EXPECT_FALSE(fs::exists(working)) << "the last copy's exit";
+}
+
 {
     const fs::path folder = InstallProgram("Program", true, true);
     fs::create_directories(folder / "download");
