@@ -181,8 +181,14 @@ void CReplaygifDlg::PlaceButtons()
             continue;
         RECT now = place.button->WindowRect();
         MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&now), 2);
-        if (now.left != place.x || now.top != y || now.right - now.left != face.cx)
-            place.button->Move(place.x, y, face.cx, face.cy);
+        if (now.left == place.x && now.top == y && now.right - now.left == face.cx)
+            continue;
+        place.button->Move(place.x, y, face.cx, face.cy);
+        // The faces are round and lie over the picture: the corners of their squares show it.
+        // The window owns the region once it took it.
+        HRGN round = CreateEllipticRgn(0, 0, face.cx + 1, face.cy + 1);
+        if (round && !SetWindowRgn(place.button->Handle(), round, TRUE))
+            DeleteObject(round);
     }
 }
 

@@ -293,6 +293,7 @@ TEST_F(ReplaygifViewTest, ARecordingLargerThanThePageScrollsToItsLastRowAndColum
     }
     RedrawWindow(player->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_EQ(ScreenPixel(player->Handle(), corner), kCornerMark);
+    KeepSnapshot(L"replay-gif-player-scrolled.png");
     // ... and no further: the pixel beyond the mark's far edge is not the picture's.
     RECT picture = player->Picture().WindowRect();
     MapWindowPoints(nullptr, player->Handle(), reinterpret_cast<POINT*>(&picture), 2);
