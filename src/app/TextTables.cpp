@@ -1,5 +1,7 @@
 #include "TextTables.h"
 
+#include "ShellTextIds.h"
+
 // The system's English vocabulary, character for character as it has always been shown (odd
 // spellings included: other programs and the string files are made against these exact texts).
 const BUILTIN_TEXT_ENTRY g_BuiltinTexts[168] = {
@@ -123,9 +125,6 @@ const BUILTIN_TEXT_ENTRY g_BuiltinTexts[168] = {
     {0x10000F04, L"Forward"},
     {0x10000D12, L"No default printer was found, or the printer was not installed!"},
     {0x10000D13, L"Prompt message"},
-    // The shell's own notices about printing.
-    {0x10000D14, L"Printing is busy with another job.\r\nPlease print again when it has finished."},
-    {0x10000D15, L"Printing failed! The report was not printed, please check the printer."},
     {0x10000E01, L"NAME"},
     {0x10000E03, L"No Data Stream available for comparison!"},
     {0x10000E04, L"Please select the DB name!"},
@@ -176,6 +175,10 @@ const BUILTIN_TEXT_ENTRY g_BuiltinTexts[168] = {
     {0x10090008, L"Data Record"},
     {0x10090009, L"Technical notices"},
     {0x1009000A, L"Online support"},
+
+    // The shell's own notices about printing, in the block of ids that is ours alone.
+    {shell_text::kPrintingBusy, L"Printing is busy with another job.\r\nPlease print again when it has finished."},
+    {shell_text::kPrintFailed, L"Printing failed! The report was not printed, please check the printer."},
 };
 
 const LANGUAGE_TABLE_SLOT g_LanguageTable[30] = {

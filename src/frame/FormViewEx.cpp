@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "PopMsgDlg.h"
 #include "RepairInfoView.h"
+#include "ShellTextIds.h"
 #include "Snapshot.h"
 #include "StringResources.h"
 
@@ -15,7 +16,7 @@ namespace {
 DWORD g_printLockTimeoutMs = 0;
 bool g_bottomBarCommand = false;
 
-constexpr uint32_t kPrintingBusyTextId = 0x10000D14;
+constexpr uint32_t kPrintingBusyTextId = shell_text::kPrintingBusy;
 
 void SayPrintingIsBusy()
 {

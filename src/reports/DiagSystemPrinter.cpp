@@ -14,12 +14,13 @@
 #include "PrintTextWrap.h"
 #include "ProcessValues.h"
 #include "RepairInfoView.h"
+#include "ShellTextIds.h"
 #include "StringResources.h"
 
 namespace {
 
 constexpr int kPrintDialogTemplate = 1538;  // the system's print dialog
-constexpr uint32_t kPrintFailedTextId = 0x10000D15;
+constexpr uint32_t kPrintFailedTextId = shell_text::kPrintFailed;
 
 PrintSinkFactory& SinkFactory()
 {

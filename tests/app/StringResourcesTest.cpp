@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ProcessValues.h"
+#include "ShellTextIds.h"
 #include "StringFile.h"
 #include "StringFileBytes.h"
 #include "StringResources.h"
@@ -79,6 +80,35 @@ INSTANTIATE_TEST_SUITE_P(Cases, StringLookupTest, ::testing::Values(
     LookupCase{0x10000003, L"No", "not in the file: built-in"},
     LookupCase{0x1000000B, L"Page  Down", "built-in as the system spells it"},
     LookupCase{0x10080040, L"", "in neither"}));
+
+// The shell's own notices keep ids apart from the system's: a string file whose system texts fill
+// the numbers next to the printer prompts leaves the notices as they are.
+constexpr const wchar_t* kBusyEnglish = L"Printing is busy with another job.\r\nPlease print again when it has finished.";
+constexpr const wchar_t* kFailedEnglish = L"Printing failed! The report was not printed, please check the printer.";
+
+class ShellTextLookupTest : public StringResourcesTest, public ::testing::WithParamInterface<LookupCase> {};
+
+TEST_P(ShellTextLookupTest, StaysApartFromTheSystemsTexts)
+{
+    WriteStrings("STRRES.DE", {{0x10000D14, L"Kundendaten"},
+                               {0x10000D15, L"Fahrgestellnummer"},
+                               {shell_text::kPrintingBusy, L"Drucker belegt"}});
+    ASSERT_EQ(ResLoadStringFile(), 1);
+    EXPECT_EQ(ResGetString(GetParam().id), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShellTextLookupTest, ::testing::Values(
+    LookupCase{shell_text::kPrintingBusy, L"Drucker belegt", "our notice from the file"},
+    LookupCase{shell_text::kPrintFailed, kFailedEnglish, "our notice not in the file: built-in English"},
+    LookupCase{0x10000D14, L"Kundendaten", "the system's text under its own number"},
+    LookupCase{0x10000D15, L"Fahrgestellnummer", "the system's text under its own number"}));
+
+TEST_F(StringResourcesTest, WithoutAnyFileTheShellsNoticesAreEnglish)
+{
+    EXPECT_EQ(ResLoadStringFile(), 0);
+    EXPECT_EQ(ResGetString(shell_text::kPrintingBusy), kBusyEnglish);
+    EXPECT_EQ(ResGetString(shell_text::kPrintFailed), kFailedEnglish);
+}
 
 TEST_F(StringResourcesTest, WithoutAnyFileTheBuiltInTextsServe)
 {

@@ -19,6 +19,7 @@
 #include "BmpBtn.h"
 #include "DataRecordView.h"
 #include "MainPageView.h"
+#include "ProcessValues.h"
 #include "ProductdataDlg.h"
 #include "ProgramRun.h"
 #include "RepairInfoView.h"
@@ -26,7 +27,9 @@
 #include "RepairPageBrowser.h"
 #include "ScreenRecordDlg.h"
 #include "SharedHandles.h"
+#include "ShellTextIds.h"
 #include "Snapshot.h"
+#include "StringResources.h"
 
 namespace {
 
@@ -190,6 +193,39 @@ TEST_F(DemoRecorderTest, TheRecordingTileRecordsWithTheDemoRecorder)
     ASSERT_EQ(ResLoadStringFile(), 1);
     EXPECT_EQ(ResGetString(0x20000175), L"Fortsetzen") << "the German texts of the recording pages";
     EXPECT_EQ(ResGetString(0x20000172), L"Bildschirmaufnahmen");
+}
+
+// The demo's string files give the shell's own notices under the shell's own ids: the English file
+// from the built-in texts, the German one from its own lines.
+TEST(DemoTextsTest, TheShellsOwnNoticesSpeakEnglishAndGerman)
+{
+    const fs::path demo = BuildProgramFolder().parent_path().parent_path() / "demo-test";
+    ASSERT_TRUE(fs::exists(demo / "SysString")) << "the demo installation has no string files";
+    const std::wstring savedFolder = ResGetAppDir();
+    const std::wstring savedLanguage = ResGetLanguageCode();
+    ResSetAppDir(demo.wstring() + L"\\");
+    struct NOTICES {
+        const wchar_t* language;
+        const wchar_t* busy;
+        const wchar_t* failed;
+    };
+    const NOTICES notices[] = {
+        {L"EN", L"Printing is busy with another job.\r\nPlease print again when it has finished.",
+         L"Printing failed! The report was not printed, please check the printer."},
+        {L"DE", L"Der Drucker ist mit einem anderen Auftrag besch\xE4" L"ftigt.\nBitte drucken Sie erneut, wenn er fertig ist.",
+         L"Drucken fehlgeschlagen! Der Bericht wurde nicht gedruckt, bitte den Drucker pr\xFC" L"fen."},
+    };
+    for (const NOTICES& c : notices) {
+        ResSetLanguageCode(c.language);
+        SCOPED_TRACE(c.language[0] == L'E' ? "English" : "German");
+        ASSERT_EQ(ResLoadStringFile(), 1);
+        EXPECT_EQ(ResGetLanguageCode(), c.language);
+        EXPECT_EQ(ResGetString(shell_text::kPrintingBusy), c.busy);
+        EXPECT_EQ(ResGetString(shell_text::kPrintFailed), c.failed);
+    }
+    ResFreeStrings();
+    ResSetAppDir(savedFolder);
+    ResSetLanguageCode(savedLanguage);
 }
 
 }  // namespace

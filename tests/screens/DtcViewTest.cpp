@@ -16,6 +16,7 @@
 #include "MakerView.h"
 #include "MetafileCapture.h"
 #include "SharedHandles.h"
+#include "ShellTextIds.h"
 #include "StringFile.h"
 #include "VehicleDataHost.h"
 
@@ -472,12 +473,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, DtcRefusedPrintTest, ::testing::Values(
     RefusedCase{"PageEndRefused", print_test::PRINT_STEP::EndPage, IDOK, true}),
     [](const auto& c) { return std::string(c.param.name); });
 
-// Both notices about printing come from the language's string file.
-TEST_F(DtcPrintTest, ThePrintNoticesSpeakTheLanguage)
+// Both notices about printing come from the language's string file, under the shell's own ids; a
+// file that carries the system's texts under the neighbouring prompt numbers leaves them English.
+struct NoticeCase {
+    const char* name;
+    std::vector<TAG_STRING_RESOURCE_ITEM> texts;
+    std::vector<std::wstring> expected;
+};
+
+class DtcPrintNoticeTest : public DtcPrintTest, public ::testing::WithParamInterface<NoticeCase> {};
+
+TEST_P(DtcPrintNoticeTest, ThePrintNoticesSpeakTheLanguage)
 {
     std::filesystem::create_directories(programFolder.Path() / "SysString");
-    const TAG_STRING_RESOURCE_ITEM texts[] = {{0x10000D14, L"Drucker belegt"}, {0x10000D15, L"Drucken fehlgeschlagen"}};
-    ASSERT_TRUE(WriteStringFile(programFolder.Path() / "SysString" / "STRRES.DE", texts));
+    ASSERT_TRUE(WriteStringFile(programFolder.Path() / "SysString" / "STRRES.DE", GetParam().texts));
     ResSetLanguageCode(L"DE");
     ASSERT_EQ(ResLoadStringFile(), 1);
     Send(kDtcFreeTextOption, 1, "T", Codes(1));
@@ -489,8 +498,16 @@ TEST_F(DtcPrintTest, ThePrintNoticesSpeakTheLanguage)
     ReleaseSemaphore(elsewhere, 1, nullptr);
     CloseHandle(elsewhere);
     frame->SendMsg(WM_COMMAND, 3005);
-    EXPECT_EQ(boxes, (std::vector<std::wstring>{L"Drucker belegt", L"Drucken fehlgeschlagen"}));
+    EXPECT_EQ(boxes, GetParam().expected);
     ResFreeStrings();
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, DtcPrintNoticeTest, ::testing::Values(
+    NoticeCase{"OwnIds", {{shell_text::kPrintingBusy, L"Drucker belegt"}, {shell_text::kPrintFailed, L"Drucken fehlgeschlagen"}},
+               {L"Drucker belegt", L"Drucken fehlgeschlagen"}},
+    NoticeCase{"SystemPromptNumbers", {{0x10000D14, L"Kundendaten"}, {0x10000D15, L"Fahrgestellnummer"}},
+               {L"Printing is busy with another job.\r\nPlease print again when it has finished.",
+                L"Printing failed! The report was not printed, please check the printer."}}),
+    [](const auto& c) { return std::string(c.param.name); });
 
 }  // namespace
