@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kGermanUploadOffset = 1000;
-const char* const kSiteFolder = "D:\\WebSite\\packages\\";
+// Not the program's built-in site folder: the demo's "Config.xml" names it (COMMON\WEBSERVER
+// SITEFOLDER), as an installation for another server would.
+const char* const kSiteFolder = "E:\\StoreSite\\packages\\";
 
 std::string Ascii(const std::wstring& text)
 {

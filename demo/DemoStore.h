@@ -7,7 +7,9 @@
 //   Interface/getTxt.aspx@swuID=<id>&flag=<1|2>                 each record's two texts: what the
 //                                                                software covers, what is new
 //   packages/<Code>_V<version>.7z                                the packages; the records' MainPath
-//                                                                is "D:\WebSite\packages\"
+//                                                                is "E:\StoreSite\packages\", below
+//                                                                the site folder that "Config.xml"
+//                                                                names (SITEFOLDER)
 // A package holds "Scan\<Region>\<Code>\..." as a program folder holds it, so unpacked into the
 // program folder it is installed software, with its diagnostic program and databases.
 #include <filesystem>

@@ -155,7 +155,8 @@ void CDisplayApp::ReadStartupSettings()
     ResSetDiagDebug(diagDebug);
     ResSetDbFormat(dbFormat);
     WebServerHost() = WebServerAddressFrom(GetConfigValue(L"COMMON\\WEBSERVER", L"HOST", L""),
-                                           GetConfigValue(L"COMMON\\WEBSERVER", L"PORT", L""));
+                                           GetConfigValue(L"COMMON\\WEBSERVER", L"PORT", L""),
+                                           GetConfigValue(L"COMMON\\WEBSERVER", L"SITEFOLDER", L""));
 }
 
 void CDisplayApp::CreateFonts()

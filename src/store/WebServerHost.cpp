@@ -1,12 +1,15 @@
 #include "WebServerHost.h"
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr size_t kMaxHostLength = 253;
 constexpr size_t kMaxLabelLength = 63;
+// The longest folder path a Windows server can make (MAX_PATH less room for a file name).
+constexpr size_t kMaxSiteFolderLength = 248;
 
 std::vector<std::wstring> Labels(const std::wstring& host)
 {
@@ -84,6 +87,40 @@ bool IsHost(const std::wstring& host)
     return !allNumbers || IsIpv4(labels);
 }
 
+// A folder name as the server's file system holds it: no separator, wildcard, quote or control
+// character, and not "." or "..", nor ending in a dot or blank, which Windows would drop.
+bool IsFolderName(const std::wstring& name)
+{
+    if (name.empty() || name.back() == L'.' || name.back() == L' ')
+        return false;
+    for (const wchar_t c : name) {
+        if (c < 0x20 || std::wstring_view(L"<>:\"/\\|?*").find(c) != std::wstring_view::npos)
+            return false;
+    }
+    return true;
+}
+
+// The site folder with its closing backslash, or nothing when the text is not "X:\" followed by
+// folder names.
+std::optional<std::wstring> SiteFolder(const std::wstring& text)
+{
+    if (text.size() < 3 || !IsLetter(text[0]) || text[1] != L':' || text[2] != L'\\' ||
+        text.find(L"..") != std::wstring::npos)
+        return std::nullopt;
+    std::wstring folder = text;
+    if (folder.back() != L'\\')
+        folder += L'\\';
+    if (folder.size() > kMaxSiteFolderLength)
+        return std::nullopt;
+    size_t start = 3;
+    for (size_t end = folder.find(L'\\', start); end != std::wstring::npos; end = folder.find(L'\\', start)) {
+        if (!IsFolderName(folder.substr(start, end - start)))
+            return std::nullopt;
+        start = end + 1;
+    }
+    return folder;
+}
+
 }  // namespace
 
 WebServerAddress& WebServerHost()
@@ -92,7 +129,8 @@ WebServerAddress& WebServerHost()
     return address;
 }
 
-WebServerAddress WebServerAddressFrom(const std::wstring& host, const std::wstring& port)
+WebServerAddress WebServerAddressFrom(const std::wstring& host, const std::wstring& port,
+                                      const std::wstring& siteFolder)
 {
     constexpr unsigned short kHttpPort = 80;
     const std::optional<unsigned long> number = port.empty() ? kHttpPort : DecimalUpTo(port, 65535);
@@ -102,5 +140,7 @@ WebServerAddress WebServerAddressFrom(const std::wstring& host, const std::wstri
     address.Host = host;
     address.Port = static_cast<unsigned short>(*number);
     address.WebRoot = L"http://" + host + (address.Port == kHttpPort ? L"" : L":" + port) + L"/";
+    if (const std::optional<std::wstring> folder = SiteFolder(siteFolder))
+        address.SiteFolderPrefix = *folder;
     return address;
 }

@@ -16,9 +16,14 @@ struct WebServerAddress {
 
 WebServerAddress& WebServerHost();
 
-// The address that "Config.xml" names (COMMON\WEBSERVER, attributes HOST and PORT): HOST a host
-// name or a dotted IPv4 address, nothing else (no scheme, port or path); PORT 1 to 65535 in
+// The address that "Config.xml" names (COMMON\WEBSERVER, attributes HOST, PORT and SITEFOLDER): HOST a
+// host name or a dotted IPv4 address, nothing else (no scheme, port or path); PORT 1 to 65535 in
 // decimal, or empty for 80. The web root follows them ("http://HOST[:PORT]/"). An empty HOST, or
 // any value that is not of that form, gives the built-in address whole: a half-read address would
 // send the user's serial number to a server nobody chose.
-WebServerAddress WebServerAddressFrom(const std::wstring& host, const std::wstring& port);
+// SITEFOLDER is the folder that server's records start MainPath with: a drive letter, ":\" and
+// plain folder names ("E:\Site\"; the closing backslash is added when missing). Empty, or anything
+// else (relative, over-long, with "..", "/" or a character no folder name holds), keeps the
+// built-in folder: such a text would turn the records' paths into addresses nobody meant.
+WebServerAddress WebServerAddressFrom(const std::wstring& host, const std::wstring& port,
+                                      const std::wstring& siteFolder = std::wstring());

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "LoopbackWebServer.h"
+#include "ProcessRunner.h"
 #include "ProgramRun.h"
 #include "ShellSession.h"
 #include "SoftwareBtn.h"
@@ -160,7 +161,6 @@ TEST_F(StartupTest, TheDownloadFolderIsEmptiedOnlyWhenNoOtherCopyRuns)
     EXPECT_FALSE(fs::exists(folder / "download")) << "the last copy's exit";
 }
 
-TEST_F(StartupTest, AStartWithNoOtherCopyRemovesWhatAnEarlierRunLeft)
 // Every copy of the user's works in the same folder of the temporary folder, whichever program
 // folder it runs from: only the last copy to end removes it.
 TEST_F(StartupTest, TheWorkingFolderIsRemovedOnlyWhenNoOtherCopyRuns)
@@ -178,6 +178,7 @@ TEST_F(StartupTest, TheWorkingFolderIsRemovedOnlyWhenNoOtherCopyRuns)
     EXPECT_FALSE(fs::exists(working)) << "the last copy's exit";
 }
 
+TEST_F(StartupTest, AStartWithNoOtherCopyRemovesWhatAnEarlierRunLeft)
 {
     const fs::path folder = InstallProgram("Program", true, true);
     fs::create_directories(folder / "download");
@@ -274,6 +275,47 @@ TEST_F(ExitTest, EndsAStoreDownloadThatIsStillComing)
     EXPECT_EQ(shell.Process().WaitForExit(kStartTimeoutMs), 0);
     EXPECT_FALSE(fs::exists(folder / "download" / "OAKEN.7z.part"));
     EXPECT_FALSE(fs::exists(folder / "download"));
+}
+
+// A server whose records start MainPath with a site folder of its own: the program takes that
+// folder from "Config.xml" and installs the package the store offers.
+TEST_F(StartupTest, TheStoreInstallsFromAServerWhoseSiteFolderTheConfigurationNames)
+{
+    CTempFolder site;
+    CLoopbackWebServer web{site.Path()};
+    site.Write("Interface/productList.aspx",
+               "{\"result\":\"1\",\"productList\":[{\"SoftwareUploadid\":\"1\",\"LanguageCode\":\"EN\","
+               "\"SoftwareCode\":\"OAKEN\",\"Version\":\"2.00\",\"FullPathFileName\":\"EAST\\\\OAKEN.7z\","
+               "\"MainPath\":\"E:\\\\Depot\\\\pkg\\\\\",\"Region\":\"EAST\"}]}");
+    const fs::path stage = site.Path() / "stage";
+    fs::create_directories(stage / "SCAN" / "EAST" / "OAKEN" / "EN");
+    std::ofstream(stage / "SCAN" / "EAST" / "OAKEN" / "EN" / "Diag.txt") << "OAKEN";
+    fs::create_directories(site.Path() / "pkg" / "EAST");
+    ASSERT_EQ(RunSiblingProgram(L"7za.exe", L"a -t7z \"" + (site.Path() / "pkg" / "EAST" / "OAKEN.7z").wstring() +
+                                                L"\" \"" + stage.wstring() + L"\\*\""),
+              0);
+    const fs::path folder = InstallProgram("Program", false, true);
+    fs::copy_file(BuildProgramFolder() / "7za.exe", folder / "7za.exe");
+    std::ofstream(folder / "Config.xml", std::ios::binary)
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" />"
+           "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"0\" /><WEBSERVER HOST=\"127.0.0.1\" PORT=\""
+        << web.Port() << "\" SITEFOLDER=\"E:\\Depot\\\" /></COMMON></CONFIG>\n";
+
+    CShellSession shell;
+    ASSERT_TRUE(shell.Start(folder, temporary));
+    ASSERT_TRUE(shell.Command(1104));  // the home page's store tile
+    ASSERT_TRUE(shell.WaitForView(446));
+    ASSERT_TRUE(WaitUntil([&] {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(shell.ActiveView(), CSoftwareBtn::kActionClicked, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+        return web.RequestLog().find("OAKEN.7z") != std::string::npos;
+    }));
+    EXPECT_TRUE(WaitUntil([&] { return fs::exists(folder / "SCAN" / "EAST" / "OAKEN" / "EN" / "Diag.txt"); }));
+    EXPECT_NE(web.RequestLog().find("GET /pkg/EAST/OAKEN.7z "), std::string::npos) << web.RequestLog();
+
+    shell.PostCommand(3011);
+    ASSERT_TRUE(shell.AnswerNextBox(true));
+    EXPECT_EQ(shell.Process().WaitForExit(kStartTimeoutMs), 0);
 }
 
 }  // namespace

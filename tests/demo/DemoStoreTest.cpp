@@ -97,7 +97,13 @@ protected:
         ASSERT_TRUE(m_service.Start(BuildProgramFolder() / "WebService.exe", L"\"" + WebRoot().wstring() + L"\" 0"));
         const unsigned short port = WaitForPort();
         ASSERT_NE(port, 0) << "the service tells its port";
-        WebServerHost() = WebServerAddressFrom(L"127.0.0.1", std::to_wstring(port));
+        // The service's records carry the site folder that the demo's configuration names, as the
+        // program reads it at start.
+        ASSERT_TRUE(LoadConfigDocument((DemoFolder() / "Config.xml").c_str()));
+        WebServerHost() = WebServerAddressFrom(L"127.0.0.1", std::to_wstring(port),
+                                               GetConfigValue(L"COMMON\\WEBSERVER", L"SITEFOLDER", L""));
+        ASSERT_NE(WebServerHost().SiteFolderPrefix, WebServerAddress().SiteFolderPrefix)
+            << "the demo's server is one whose site folder must be configured";
         m_savedAppDir = ResGetAppDir();
         m_savedLanguage = ResGetLanguageCode();
     }

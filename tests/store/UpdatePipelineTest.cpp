@@ -328,6 +328,50 @@ TEST_F(UpdatePipelineTest, ServerNameThatWouldLeaveTheDownloadFolderIsNotFetched
     EXPECT_EQ(RequestsFor("GET"), 0u);
 }
 
+// The server's records start MainPath with its site folder, which "Config.xml" may name: the
+// packages of a server whose folder is not the built-in one come when it is named, and only then.
+struct SITE_FOLDER_CASE {
+    const char* name;
+    const wchar_t* configured;  // SITEFOLDER
+    const wchar_t* mainPath;    // the record's
+    bool installed;
+};
+
+void PrintTo(const SITE_FOLDER_CASE& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class SiteFolderPipelineTest : public UpdatePipelineTest, public ::testing::WithParamInterface<SITE_FOLDER_CASE> {};
+
+TEST_P(SiteFolderPipelineTest, RecordsOfTheConfiguredFolderAreDownloaded)
+{
+    const SITE_FOLDER_CASE& c = GetParam();
+    ServePackage("ALPHA", "ALPHA.7z");
+    WebServerHost() = WebServerAddressFrom(L"127.0.0.1", std::to_wstring(m_server.Port()), c.configured);
+    UpdateJob job = Job(1, "ALPHA", L"ALPHA.7z");
+    job.Record.MainPath = c.mainPath;
+    TheUpdateJobList() = {job};
+    StartUpdateThreads();
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
+
+    if (c.installed) {
+        EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:203", "101:205", "101:206", "101:208", "101:209"}));
+        EXPECT_EQ(ReadFileBytes(Installed("ALPHA")), "ALPHA");
+    } else {
+        EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:202", "101:205", "101:207", "101:209"}));
+        EXPECT_EQ(RequestsFor("GET"), 0u) << "the record's path is no address of the server";
+        EXPECT_FALSE(fs::exists(Installed("ALPHA")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SiteFolderPipelineTest, ::testing::Values(
+    SITE_FOLDER_CASE{"another folder, named", L"E:\\Depot\\", L"E:\\Depot\\pkg\\", true},
+    SITE_FOLDER_CASE{"another folder, named without its closing backslash", L"E:\\Depot", L"E:\\Depot\\pkg\\", true},
+    SITE_FOLDER_CASE{"the built-in folder, none named", L"", L"D:\\WebSite\\pkg\\", true},
+    SITE_FOLDER_CASE{"another folder, none named", L"", L"E:\\Depot\\pkg\\", false},
+    SITE_FOLDER_CASE{"a relative folder named", L"Depot\\", L"Depot\\pkg\\", false}));
+
 TEST_F(UpdatePipelineTest, StopInTheMiddleOfADownloadEndsEveryWorker)
 {
     m_site.Write("pkg/EUROPE/ALPHA.7z.stall", std::string(8192, 's'));

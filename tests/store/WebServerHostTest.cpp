@@ -74,4 +74,64 @@ TEST(WebServerAddressLengthTest, OverlongNamesAndLabelsKeepTheBuiltInAddress)
     EXPECT_EQ(WebServerAddressFrom(longName, L"").Host, WebServerAddress().Host);
 }
 
+struct SiteFolderCase {
+    const wchar_t* configured;
+    const wchar_t* expected;  // nullptr: the built-in folder
+};
+
+class SiteFolderTest : public ::testing::TestWithParam<SiteFolderCase> {};
+
+TEST_P(SiteFolderTest, FollowsAPlainFolderPathOrKeepsTheBuiltInOne)
+{
+    const SiteFolderCase& c = GetParam();
+    const WebServerAddress address = WebServerAddressFrom(L"127.0.0.1", L"8765", c.configured);
+    EXPECT_EQ(address.SiteFolderPrefix, c.expected ? c.expected : WebServerAddress().SiteFolderPrefix);
+    EXPECT_EQ(address.WebRoot, L"http://127.0.0.1:8765/") << "the rest of the address stands";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SiteFolderTest, ::testing::Values(
+    SiteFolderCase{L"E:\\Depot\\", L"E:\\Depot\\"},
+    SiteFolderCase{L"E:\\Depot", L"E:\\Depot\\"},
+    SiteFolderCase{L"d:\\Web Site\\v2.1\\files\\", L"d:\\Web Site\\v2.1\\files\\"},
+    SiteFolderCase{L"F:\\", L"F:\\"},
+    // Anything else keeps the built-in folder.
+    SiteFolderCase{L"", nullptr},
+    SiteFolderCase{L"Depot\\", nullptr},
+    SiteFolderCase{L"\\Depot\\", nullptr},
+    SiteFolderCase{L"E:Depot\\", nullptr},
+    SiteFolderCase{L"E:", nullptr},
+    SiteFolderCase{L"1:\\Depot\\", nullptr},
+    SiteFolderCase{L"\\\\server\\share\\", nullptr},
+    SiteFolderCase{L"E:\\Depot\\..\\", nullptr},
+    SiteFolderCase{L"E:\\..\\", nullptr},
+    SiteFolderCase{L"E:\\a..b\\", nullptr},
+    SiteFolderCase{L"E:\\Depot\\.\\", nullptr},
+    SiteFolderCase{L"E:\\Depot\\\\pkg\\", nullptr},
+    SiteFolderCase{L"E:/Depot/", nullptr},
+    SiteFolderCase{L"E:\\Depot/pkg\\", nullptr},
+    SiteFolderCase{L"E:\\De:pot\\", nullptr},
+    SiteFolderCase{L"E:\\De*pot\\", nullptr},
+    SiteFolderCase{L"E:\\Depot \\", nullptr},
+    SiteFolderCase{L"E:\\Dep\tot\\", nullptr},
+    SiteFolderCase{L"http://127.0.0.1/", nullptr}));
+
+TEST(SiteFolderLengthTest, AnOverlongFolderKeepsTheBuiltInOne)
+{
+    const std::wstring longest = L"E:\\" + std::wstring(244, L'a') + L"\\";  // 248 characters
+    EXPECT_EQ(WebServerAddressFrom(L"127.0.0.1", L"", longest).SiteFolderPrefix, longest);
+    EXPECT_EQ(WebServerAddressFrom(L"127.0.0.1", L"", L"E:\\" + std::wstring(244, L'a')).SiteFolderPrefix, longest);
+    EXPECT_EQ(WebServerAddressFrom(L"127.0.0.1", L"", L"E:\\" + std::wstring(245, L'a')).SiteFolderPrefix,
+              WebServerAddress().SiteFolderPrefix);
+    EXPECT_EQ(WebServerAddressFrom(L"127.0.0.1", L"", L"E:\\" + std::wstring(100000, L'a')).SiteFolderPrefix,
+              WebServerAddress().SiteFolderPrefix);
+}
+
+// A host that is not taken takes the site folder with it: the built-in service's records carry the
+// built-in folder.
+TEST(SiteFolderHostTest, ABadHostKeepsTheBuiltInFolderToo)
+{
+    EXPECT_EQ(WebServerAddressFrom(L"bad host", L"", L"E:\\Depot\\").SiteFolderPrefix,
+              WebServerAddress().SiteFolderPrefix);
+}
+
 }  // namespace
