@@ -10,10 +10,11 @@ bool IsSet(HANDLE event)
     return event && WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
 }
 
-bool CopyBody(CPieceReader& reader, HANDLE file, HANDLE stopEvent, DWORD silenceMs, IBindStatusCallback* progress)
+bool CopyBody(CPieceReader& reader, HANDLE file, HANDLE stopEvent, DWORD silenceMs, IBindStatusCallback* progress,
+              uint64_t maxBytes)
 {
     const ULONG size = reader.Length();
-    ULONG done = 0;
+    uint64_t done = 0;
     for (;;) {
         if (IsSet(stopEvent))
             return false;
@@ -25,12 +26,14 @@ bool CopyBody(CPieceReader& reader, HANDLE file, HANDLE stopEvent, DWORD silence
         default:
             return false;
         }
+        if (reader.Count() > maxBytes - done)
+            return false;
         DWORD written = 0;
         if (!WriteFile(file, reader.Bytes(), reader.Count(), &written, nullptr) || written != reader.Count())
             return false;
         done += written;
         if (progress)
-            progress->OnProgress(done, size, BINDSTATUS_DOWNLOADINGDATA, nullptr);
+            progress->OnProgress(static_cast<ULONG>(done), size, BINDSTATUS_DOWNLOADINGDATA, nullptr);
     }
 }
 
@@ -44,10 +47,11 @@ void SetInternetTimeouts(HINTERNET session, DWORD timeoutMs)
 }
 
 bool DownloadUrlToFile(HINTERNET session, const std::wstring& url, const std::wstring& path, HANDLE stopEvent,
-                       DWORD silenceMs, IBindStatusCallback* progress)
+                       DWORD silenceMs, IBindStatusCallback* progress, uint64_t maxBytes)
 {
     CPieceReader reader(session, url);
-    if (reader.Next(stopEvent, silenceMs) != CPieceReader::PIECE::Headers || reader.Status() != 200)
+    if (reader.Next(stopEvent, silenceMs) != CPieceReader::PIECE::Headers || reader.Status() != 200 ||
+        reader.Length() > maxBytes)
         return false;
     const std::wstring partial = path + L".part";
     bool whole = false;
@@ -56,7 +60,7 @@ bool DownloadUrlToFile(HINTERNET session, const std::wstring& url, const std::ws
             CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return false;
-        whole = CopyBody(reader, file.Get(), stopEvent, silenceMs, progress);
+        whole = CopyBody(reader, file.Get(), stopEvent, silenceMs, progress, maxBytes);
     }
     if (whole && MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
         return true;

@@ -102,7 +102,8 @@ bool Download(const UpdateBatch& batch, HINTERNET session, const update_blocks::
     CBindCBHttpCallback progress(batch.Owner, job.JobId, batch.StopEvent, batch.RunEvent, batch.Number);
     for (int attempt = 0; attempt < kDownloadTries && !IsStopped(batch); ++attempt) {
         DeleteUrlCacheEntryW(url.c_str());
-        if (DownloadUrlToFile(session, url, job.LocalFile, batch.StopEvent, server.TimeoutMs, &progress))
+        if (DownloadUrlToFile(session, url, job.LocalFile, batch.StopEvent, server.TimeoutMs, &progress,
+                              server.MaxDownloadBytes))
             return true;
     }
     return false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 // Where the maker's web service and its download server are. Set once at program start from
@@ -12,6 +13,10 @@ struct WebServerAddress {
     std::wstring WebRoot = L"http://service.example.invalid/";
     // A request or download that receives nothing for this long fails.
     unsigned long TimeoutMs = 10000;
+    // A download that brings more than this fails: far above any package, it only stops a server
+    // that sends without end (with no length announced) before the disk is full.
+    static constexpr uint64_t kMaxDownloadBytes = uint64_t{2} << 30;
+    uint64_t MaxDownloadBytes = kMaxDownloadBytes;
 };
 
 WebServerAddress& WebServerHost();

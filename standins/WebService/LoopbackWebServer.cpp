@@ -20,15 +20,17 @@ std::string ReadAll(const std::filesystem::path& file)
     return bytes.str();
 }
 
-void SendAll(SOCKET client, const std::string& bytes)
+// False when the client has gone.
+bool SendAll(SOCKET client, const std::string& bytes)
 {
     size_t sent = 0;
     while (sent < bytes.size()) {
         const int n = send(client, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
         if (n <= 0)
-            return;
+            return false;
         sent += static_cast<size_t>(n);
     }
+    return true;
 }
 
 std::string Header(int status, size_t length)
@@ -36,6 +38,12 @@ std::string Header(int status, size_t length)
     return "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Error") +
            "\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(length) +
            "\r\nConnection: close\r\n\r\n";
+}
+
+// A header with no length: the body runs until the connection closes.
+std::string HeaderWithoutLength()
+{
+    return "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n";
 }
 
 // The request head, up to its blank line (bounded).
@@ -128,7 +136,7 @@ std::filesystem::path WithSuffix(const std::filesystem::path& file, const char* 
 std::filesystem::path FileOf(const std::filesystem::path& folder, const std::string& requestLine)
 {
     for (const std::filesystem::path& name : CandidateFiles(folder, requestLine)) {
-        for (const char* suffix : {"", ".status", ".stall", ".trickle"}) {
+        for (const char* suffix : {"", ".status", ".stall", ".trickle", ".unsized", ".endless"}) {
             if (IsFile(WithSuffix(name, suffix)))
                 return name;
         }
@@ -257,6 +265,16 @@ void CLoopbackWebServer::Answer(uintptr_t socketValue)
             Sleep(100);
             SendAll(client, bytes.substr(at, piece));
         }
+    } else if (IsFile(WithSuffix(file, ".unsized"))) {
+        SendAll(client, HeaderWithoutLength() + ReadAll(WithSuffix(file, ".unsized")));
+    } else if (IsFile(WithSuffix(file, ".endless"))) {
+        const std::string bytes = ReadAll(WithSuffix(file, ".endless"));
+        // A client that neither reads nor closes must not hold the server's stop.
+        const DWORD sendLimitMs = 10000;
+        setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&sendLimitMs), sizeof(sendLimitMs));
+        bool sending = SendAll(client, HeaderWithoutLength()) && !bytes.empty();
+        while (sending && !m_stopping)
+            sending = SendAll(client, bytes);
     } else {
         const std::string bytes = ReadAll(file);
         SendAll(client, Header(200, bytes.size()) + bytes);

@@ -20,6 +20,9 @@
 //   "<name>.stall"    the file is sent with a length that promises more, then nothing further
 //                     comes until the client gives up or the server stops;
 //   "<name>.trickle"  the file is sent whole, but slowly: in 16 pieces, one every 100 ms;
+//   "<name>.unsized"  the file is sent whole with no length: the body ends when the server closes;
+//   "<name>.endless"  with no length, the file is sent again and again until the client closes
+//                     or the server stops;
 //   none of these     404.
 // Clients are served side by side, so one held by a stalled download never holds the rest.
 #include <atomic>

@@ -328,6 +328,21 @@ TEST_F(UpdatePipelineTest, ServerNameThatWouldLeaveTheDownloadFolderIsNotFetched
     EXPECT_EQ(RequestsFor("GET"), 0u);
 }
 
+// A server that answers without a length and never stops sending: each try ends at the bound, the
+// job fails as a download does, and nothing of it stays in the download folder.
+TEST_F(UpdatePipelineTest, ADownloadBeyondTheBoundFailsEveryTryAndLeavesNothing)
+{
+    m_site.Write("pkg/EUROPE/ALPHA.7z.endless", std::string(64 * 1024, 'e'));
+    WebServerHost().MaxDownloadBytes = 512 * 1024;
+    TheUpdateJobList() = {Job(1, "ALPHA", L"ALPHA.7z")};
+    StartUpdateThreads();
+    ASSERT_TRUE(m_receiver.PumpUntil([&] { return m_receiver.Finished(); }));
+
+    EXPECT_EQ(m_receiver.ReportsOf(1), (Reports{"100:200", "100:202", "101:205", "101:207", "101:209"}));
+    EXPECT_EQ(RequestsFor("ALPHA.7z"), 10u);
+    EXPECT_TRUE(fs::is_empty(m_program / "download"));
+}
+
 // The server's records start MainPath with its site folder, which "Config.xml" may name: the
 // packages of a server whose folder is not the built-in one come when it is named, and only then.
 struct SITE_FOLDER_CASE {
