@@ -448,20 +448,9 @@ void CSoftwareStoreView::DownloadSelected()
         UnlatchSelectAll();
         return;
     }
-    CSoftwareBtn* grid = BatchGrid();
-    if (!grid)
-        return;
-    const std::wstring waiting = Text(0x20000078, L"Waiting");
-    for (int index : m_selection) {
-        const auto i = static_cast<size_t>(index);
-        grid->SetLocked(i, true);
-        grid->HideBadge(i);
-        grid->ShowStatus(i);
-        grid->SetStatusText(i, waiting);
-    }
     const std::vector<int> tiles = m_selection;
     m_selection.clear();
-    StartBatch(tiles);
+    StartBatch(tiles, true);
 }
 
 void CSoftwareStoreView::OnItemChosen(size_t index)
@@ -476,21 +465,25 @@ void CSoftwareStoreView::OnItemChosen(size_t index)
         if (listed != m_selection.end())
             m_selection.erase(listed);
     }
-    StartBatch({static_cast<int>(index)});
+    StartBatch({static_cast<int>(index)}, false);
 }
 
-void CSoftwareStoreView::StartBatch(const std::vector<int>& tiles)
+void CSoftwareStoreView::StartBatch(const std::vector<int>& tiles, bool showWaiting)
 {
+    CSoftwareBtn* grid = BatchGrid();
     const auto& products = m_products[static_cast<size_t>(m_batchPage)];
     UpdateJobList jobs;
     for (int index : tiles) {
-        if (index >= 0 && static_cast<size_t>(index) < products.size())
+        if (grid && index >= 0 && static_cast<size_t>(index) < std::min(products.size(), grid->GetCount()))
             jobs.push_back({index, products[static_cast<size_t>(index)]});
     }
     if (jobs.empty())
         return;
     m_refreshRequested = true;
     BeginBatch();
+    RememberTiles(jobs);
+    if (showWaiting)
+        ShowWaiting(jobs);
     Invalidate(true);
     TheUpdateJobList() = std::move(jobs);
     SetProgressWindow(Handle());
@@ -520,9 +513,60 @@ void CSoftwareStoreView::BeginBatch()
     }
 }
 
+void CSoftwareStoreView::ShowWaiting(const UpdateJobList& jobs)
+{
+    CSoftwareBtn* grid = BatchGrid();
+    const std::wstring waiting = Text(0x20000078, L"Waiting");
+    for (const UpdateJob& job : jobs) {
+        const auto i = static_cast<size_t>(job.JobId);
+        grid->SetLocked(i, true);
+        grid->HideBadge(i);
+        grid->ShowStatus(i);
+        grid->SetStatusText(i, waiting);
+    }
+}
+
+void CSoftwareStoreView::RememberTiles(const UpdateJobList& jobs)
+{
+    m_unsettledTiles.clear();
+    const CSoftwareBtn* grid = BatchGrid();
+    for (const UpdateJob& job : jobs) {
+        const _DiagSoftware_Info_& tile = grid->Tile(static_cast<size_t>(job.JobId));
+        m_unsettledTiles.push_back({job.JobId, tile.strStatus, tile.bShowStatus != 0, tile.bShowBadge != 0});
+    }
+}
+
+// The job of the tile has its result, which the tile now shows.
+void CSoftwareStoreView::TileSettled(size_t index)
+{
+    std::erase_if(m_unsettledTiles,
+                  [index](const TILE_BEFORE& before) { return before.tile == static_cast<int>(index); });
+}
+
+void CSoftwareStoreView::RestoreUnsettledTiles()
+{
+    CSoftwareBtn* grid = BatchGrid();
+    for (const TILE_BEFORE& before : m_unsettledTiles) {
+        const auto i = static_cast<size_t>(before.tile);
+        if (!grid || i >= grid->GetCount())
+            continue;
+        grid->SetStatusText(i, before.status);
+        if (before.statusShown)
+            grid->ShowStatus(i);
+        else
+            grid->HideStatus(i);
+        if (before.badgeShown)
+            grid->ShowBadge(i);
+        else
+            grid->HideBadge(i);
+    }
+    m_unsettledTiles.clear();
+}
+
 void CSoftwareStoreView::EndBatch()
 {
     m_batchExists = false;
+    m_unsettledTiles.clear();
     m_paused = false;
     m_pausedByLeaving = false;
     m_progressJob = -1;
@@ -591,6 +635,7 @@ void CSoftwareStoreView::OnBack()
 
 void CSoftwareStoreView::TileFailed(size_t index, uint32_t statusTextId, const wchar_t* english)
 {
+    TileSettled(index);
     CSoftwareBtn* grid = BatchGrid();
     if (!grid || index >= grid->GetCount())
         return;
@@ -606,6 +651,7 @@ void CSoftwareStoreView::TileFailed(size_t index, uint32_t statusTextId, const w
 
 void CSoftwareStoreView::TileInstalled(size_t index)
 {
+    TileSettled(index);
     CSoftwareBtn* grid = BatchGrid();
     if (!grid || index >= grid->GetCount())
         return;
@@ -692,6 +738,7 @@ void CSoftwareStoreView::OnUnpackMessage(unsigned code, LPARAM parameter)
         EndBatch();
         break;
     case kBatchReplaced:
+        RestoreUnsettledTiles();
         EndBatch();
         break;
     default:

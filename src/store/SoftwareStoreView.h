@@ -16,6 +16,7 @@
 #include "ScopedWin.h"
 #include "SoftwareBtn.h"
 #include "StoreListRules.h"
+#include "UpdateJob.h"
 
 class CSoftwareStoreView : public CFormViewEx {
 public:
@@ -64,6 +65,14 @@ protected:
 private:
     struct FETCHED_LISTS;
     struct FETCHED_TEXTS;
+    // A tile of the batch as it looked before the batch: its status text, and whether the status or
+    // the badge showed.
+    struct TILE_BEFORE {
+        int tile = 0;
+        std::wstring status;
+        bool statusShown = false;
+        bool badgeShown = false;
+    };
 
     void SetUpBars();
     void FillPageNames();
@@ -84,7 +93,12 @@ private:
     void OnListsFetched(WPARAM ticket);
     void BeginBatch();
     void EndBatch();
-    void StartBatch(const std::vector<int>& tiles);
+    // Starts a batch of the tiles' products; `showWaiting` marks each tile as waiting for its turn.
+    void StartBatch(const std::vector<int>& tiles, bool showWaiting);
+    void ShowWaiting(const UpdateJobList& jobs);
+    void RememberTiles(const UpdateJobList& jobs);
+    void TileSettled(size_t index);
+    void RestoreUnsettledTiles();
     void OnDownloadMessage(unsigned code, LPARAM parameter);
     void OnUnpackMessage(unsigned code, LPARAM parameter);
     void TileFailed(size_t index, uint32_t statusTextId, const wchar_t* english);
@@ -104,6 +118,10 @@ private:
     int m_progressJob = -1;  // the job whose progress the batch page's bar shows
     uint16_t m_batchNumber = 0;  // of the batch this store started last: only its reports count
     std::vector<int> m_failedDownloads;  // of this batch: their unpack report keeps the download's failure
+    // The tiles of this batch whose jobs have no result yet, as they looked before it: a batch that
+    // ends without their results (another window's replaced it) gives them their look back, or
+    // they would say "Waiting" for good.
+    std::vector<TILE_BEFORE> m_unsettledTiles;
 
     bool m_refreshRequested = false;
     bool m_loaded = false;

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FrameFixture.h"
@@ -599,6 +600,48 @@ TEST_F(SoftwareStoreViewTest, AReplacedBatchsLastReportDoesNotEndTheNextBatch)
     EXPECT_EQ(page.StatusLabel().GetText(), L"The update package could not be downloaded.");
     EXPECT_FALSE(store().BatchExists());
     EXPECT_FALSE(UpdateBatchExists());
+}
+
+// The update page's batch replaces the store's while one of the store's packages downloads and
+// others wait their turn: every tile whose job got no result looks again as it did before the
+// batch (one that told an earlier failure tells it again), and a tile whose download had already
+// failed keeps saying so.
+TEST_F(SoftwareStoreViewTest, TilesOfABatchTheUpdatePageReplacedLookAsBeforeIt)
+{
+    Offer({{"OAKEN", "2.00"}, {"ROWAN", "2.00"}, {"BIRCH", "2.00"}, {"ASPEN", "2.00"}});
+    fs::create_directories(site.Path() / "pkg" / "EAST");
+    site.Write("pkg/EAST/ROWAN.7z.stall", std::string(8192, 's'));  // still coming when replaced
+    OpenStore();
+    CUpdateDlg& page = UpdatePageReadyToDownload("Setup.exe");
+    store().SendMsg(CSoftwareBtn::kActionClicked, TileOf(L"Birch"), 0);  // no package: an earlier failure
+    ASSERT_TRUE(PumpUntil([&] { return !store().BatchExists(); }));
+    const auto look = [&](const wchar_t* name) {
+        const _DiagSoftware_Info_& tile = grid().Tile(TileOf(name));
+        return std::make_tuple(tile.strStatus, tile.bShowStatus, tile.bShowBadge, tile.bLocked);
+    };
+    const auto birchBefore = look(L"Birch");
+    const auto rowanBefore = look(L"Rowan");
+    const auto aspenBefore = look(L"Aspen");
+    ASSERT_EQ(std::get<0>(birchBefore), L"Download failed");
+
+    for (const wchar_t* name : {L"Oaken", L"Rowan", L"Birch", L"Aspen"})
+        Select(name);
+    Bottom(3034);
+    ASSERT_TRUE(PumpUntil(
+        [&] { return grid().Tile(TileOf(L"Oaken")).strStatus == L"Download failed" && grid().IsProgressShown(); }))
+        << "Oaken's download failed and Rowan's runs";
+    EXPECT_EQ(grid().Tile(TileOf(L"Aspen")).strStatus, L"Waiting");
+    PressUpdatePage();
+    ASSERT_EQ(page.State(), CUpdateDlg::UPDATE_STATE::Downloading);
+    ASSERT_TRUE(PumpUntil([&] { return !store().BatchExists(); }));
+
+    EXPECT_EQ(look(L"Rowan"), rowanBefore);
+    EXPECT_EQ(look(L"Birch"), birchBefore);
+    EXPECT_EQ(look(L"Aspen"), aspenBefore);
+    EXPECT_EQ(grid().Tile(TileOf(L"Oaken")).strStatus, L"Download failed");
+    EXPECT_FALSE(grid().IsProgressShown());
+    for (const wchar_t* name : {L"Oaken", L"Rowan", L"Birch"})
+        EXPECT_TRUE(grid().IsSelectable(TileOf(name))) << "may be chosen again";
 }
 
 }  // namespace
