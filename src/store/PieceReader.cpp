@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cwchar>
+#include <iterator>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "InternetHandle.h"
@@ -29,13 +32,53 @@ DWORD QueryNumber(HINTERNET request, DWORD query)
     return value;
 }
 
+// What the reader's own session takes over from the caller's: its agent and time-outs.
+struct SESSION_SETUP {
+    std::wstring Agent;
+    std::vector<std::pair<DWORD, DWORD>> Options;  // option, value
+};
+
+SESSION_SETUP SetupOf(HINTERNET session)
+{
+    SESSION_SETUP setup;
+    if (!session)
+        return setup;
+    wchar_t agent[256] = {};
+    DWORD size = sizeof(agent);
+    if (InternetQueryOptionW(session, INTERNET_OPTION_USER_AGENT, agent, &size))
+        setup.Agent.assign(agent, wcsnlen(agent, std::size(agent)));
+    for (const DWORD option :
+         {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+        DWORD value = 0;
+        size = sizeof(value);
+        if (InternetQueryOptionW(session, option, &value, &size))
+            setup.Options.emplace_back(option, value);
+    }
+    return setup;
+}
+
+HINTERNET OpenSession(const SESSION_SETUP& setup)
+{
+    HINTERNET session = InternetOpenW(setup.Agent.empty() ? nullptr : setup.Agent.c_str(),
+                                      INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    for (auto [option, value] : setup.Options) {
+        if (session)
+            InternetSetOptionW(session, option, &value, sizeof(value));
+    }
+    return session;
+}
+
 HINTERNET Connect(HINTERNET session, const std::wstring& host, unsigned short port)
 {
+    if (!session)
+        return nullptr;
     return InternetConnectW(session, host.c_str(), port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 1);
 }
 
 HINTERNET OpenUrl(HINTERNET session, const std::wstring& url)
 {
+    if (!session)
+        return nullptr;
     return InternetOpenUrlW(session, url.c_str(), nullptr, 0, kGetFlags | INTERNET_FLAG_NO_CACHE_WRITE, 1);
 }
 
@@ -111,7 +154,7 @@ private:
 // server's many small reads reach the owner in few large pieces (each piece costs the owner a
 // wake-up, a write and its checks). Everything below `Lock` is shared; the events only wake.
 struct CPieceReader::Shared {
-    HINTERNET Session = nullptr;
+    SESSION_SETUP Setup;  // of the caller's session
     std::wstring Url;  // or else the server and object below
     std::wstring Host;
     unsigned short Port = 0;
@@ -131,7 +174,7 @@ struct CPieceReader::Shared {
 
 CPieceReader::CPieceReader(HINTERNET session, const std::wstring& url) : m_shared(std::make_shared<Shared>())
 {
-    m_shared->Session = session;
+    m_shared->Setup = SetupOf(session);
     m_shared->Url = url;
     Start();
 }
@@ -139,7 +182,7 @@ CPieceReader::CPieceReader(HINTERNET session, const std::wstring& url) : m_share
 CPieceReader::CPieceReader(HINTERNET session, const std::wstring& host, unsigned short port, const std::string& object)
     : m_shared(std::make_shared<Shared>())
 {
-    m_shared->Session = session;
+    m_shared->Setup = SetupOf(session);
     m_shared->Host = host;
     m_shared->Port = port;
     m_shared->Object = object;
@@ -170,9 +213,9 @@ DWORD WINAPI CPieceReader::ReadPieces(LPVOID parameter)
     const std::unique_ptr<std::shared_ptr<Shared>> holder(static_cast<std::shared_ptr<Shared>*>(parameter));
     Shared& shared = **holder;
     const bool byUrl = !shared.Url.empty();
-    const CInternetHandle connection(byUrl ? nullptr : Connect(shared.Session, shared.Host, shared.Port));
-    const CInternetHandle request(byUrl ? OpenUrl(shared.Session, shared.Url)
-                                        : SendGet(connection.Get(), shared.Object));
+    const CInternetHandle session(OpenSession(shared.Setup));
+    const CInternetHandle connection(byUrl ? nullptr : Connect(session.Get(), shared.Host, shared.Port));
+    const CInternetHandle request(byUrl ? OpenUrl(session.Get(), shared.Url) : SendGet(connection.Get(), shared.Object));
     {
         const std::lock_guard<std::mutex> hold(shared.Lock);
         shared.HeadersCame = static_cast<bool>(request);

@@ -12,11 +12,18 @@
 // session's time-outs say, and closing the request does not break such a read either. The owner
 // therefore waits for every piece with its own stop event and silence limit; a reader stuck in a
 // read is let go and ends by itself when the read returns, touching nothing of the owner's.
+//
+// The thread also works in an internet session of its own, set up like the caller's (agent and
+// time-outs), and closes every handle it opened itself. Under the caller's session its handles
+// would die with that session, which may be closed while the thread is still on its way out (the
+// owner returns as soon as the last piece came); the library gives a freed handle's value to the
+// next handle opened anywhere in the process, so the thread's late close would then close another
+// request's session or connection.
 class CPieceReader {
 public:
     enum class PIECE { Headers, Data, End, Failed };
 
-    // A GET of `url`.
+    // A GET of `url`, in a session set up like `session` (which may be closed before the reader ends).
     CPieceReader(HINTERNET session, const std::wstring& url);
     // A GET of `object` ("/path?query", sent as its bytes stand) from the HTTP server at host:port.
     CPieceReader(HINTERNET session, const std::wstring& host, unsigned short port, const std::string& object);

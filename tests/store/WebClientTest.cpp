@@ -5,11 +5,13 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <thread>
 
 #include "InternetDownload.h"
 #include "InternetHandle.h"
 #include "LoopbackWebServer.h"
+#include "PieceReader.h"
 #include "ScopedWin.h"
 #include "TempFolder.h"
 #include "WebClient.h"
@@ -190,6 +192,32 @@ TEST_F(WebClientTest, BodyLosesOnlyItsCarriageReturns)
     std::string body = "kept:";
     EXPECT_TRUE(client.HttpGet("page", "q=1", body));
     EXPECT_EQ(body, "kept:a\nb\n");
+}
+
+// A reader's internet handles are its own: the session it was made from may be closed at once. (A
+// client is dropped as soon as its answer is in, while the reader's thread may still be closing
+// its handles; the library gives freed handle values to the next handles opened, so handles under
+// the dropped session would be closed twice, the second time as another request's.)
+TEST_F(WebClientTest, AReaderNeedsNotTheSessionItWasMadeFrom)
+{
+    Serve("page", "answer");
+    const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(m_server.Port()) + L"/page?q=1";
+    for (const bool byUrl : {false, true}) {
+        HINTERNET session = InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+        ASSERT_NE(session, nullptr);
+        SetInternetTimeouts(session, 5000);
+        const auto reader = byUrl ? std::make_unique<CPieceReader>(session, url)
+                                  : std::make_unique<CPieceReader>(session, L"127.0.0.1", m_server.Port(), "/page?q=1");
+        InternetCloseHandle(session);
+        ASSERT_EQ(reader->Next(nullptr, 5000), CPieceReader::PIECE::Headers) << byUrl;
+        EXPECT_EQ(reader->Status(), 200u);
+        std::string body;
+        CPieceReader::PIECE piece = reader->Next(nullptr, 5000);
+        for (; piece == CPieceReader::PIECE::Data; piece = reader->Next(nullptr, 5000))
+            body.append(reader->Bytes(), reader->Count());
+        EXPECT_EQ(piece, CPieceReader::PIECE::End) << byUrl;
+        EXPECT_EQ(body, "answer") << byUrl;
+    }
 }
 
 TEST_F(WebClientTest, DownloadWritesTheFileOnlyForAWholeReply)
