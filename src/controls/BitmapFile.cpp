@@ -8,19 +8,27 @@
 
 namespace {
 
-constexpr DWORD kMaxFileSize = 0xFFFFFFFFu;
+// The file's length, and as many of its bytes as the check needs (BmpBytesToRead). A file named by
+// the diagnostic program may be of any length; reading a huge one whole would exhaust the memory of
+// the 32-bit program and throw out of the screen's request.
+struct FILE_BYTES {
+    std::vector<uint8_t> bytes;
+    uint64_t length = 0;
+};
 
-bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes)
+bool ReadBmpFileBytes(const std::wstring& path, FILE_BYTES& file)
 {
-    CScopedHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    CScopedHandle handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size = {};
-    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart >= kMaxFileSize)
+    if (!handle || !GetFileSizeEx(handle.Get(), &size) || size.QuadPart < 0)
         return false;
-    bytes.resize(static_cast<size_t>(size.QuadPart));
+    file.length = static_cast<uint64_t>(size.QuadPart);
+    file.bytes.resize(static_cast<size_t>(BmpBytesToRead(file.length)));
     DWORD read = 0;
-    return bytes.empty() || (ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-                             read == bytes.size());
+    return file.bytes.empty() ||
+           (ReadFile(handle.Get(), file.bytes.data(), static_cast<DWORD>(file.bytes.size()), &read, nullptr) &&
+            read == file.bytes.size());
 }
 
 void Complain(const std::wstring& text)
@@ -32,13 +40,15 @@ void Complain(const std::wstring& text)
 
 bool CBitmapFile::LoadBmpFile(const std::wstring& path)
 {
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    FILE_BYTES file;
+    if (!ReadBmpFileBytes(path, file)) {
         Complain(L"BMP file open error:" + path);
         return false;
     }
     BMP_LAYOUT layout;
-    const BMP_CHECK check = CheckBmpFile(bytes, layout);
+    BMP_CHECK check = CheckBmpFileLength(file.bytes, file.length);
+    if (check == BMP_CHECK::Ok)
+        check = CheckBmpFile(file.bytes, layout);
     if (check != BMP_CHECK::Ok && check != BMP_CHECK::BuildError) {
         Complain(BmpCheckMessage(check));
         return false;

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr uint64_t kMaxPixelBytes = 64ull << 20;
-
 uint32_t ReadU32(std::span<const uint8_t> bytes, size_t offset)
 {
     return static_cast<uint32_t>(bytes[offset]) | static_cast<uint32_t>(bytes[offset + 1]) << 8 |
@@ -76,10 +74,22 @@ std::optional<BMP_SIZE> DibPictureSize(std::span<const uint8_t> dib)
     return size;
 }
 
+BMP_CHECK CheckBmpFileLength(std::span<const uint8_t> start, uint64_t length)
+{
+    if (start.size() < 2 || start[0] != 'B' || start[1] != 'M')
+        return BMP_CHECK::NotBmp;
+    return length > kMaxBmpFileSize ? BMP_CHECK::BuildError : BMP_CHECK::Ok;
+}
+
+uint64_t BmpBytesToRead(uint64_t length)
+{
+    return length <= kMaxBmpFileSize ? length : kBmpFileHeaderSize;
+}
+
 BMP_CHECK CheckBmpFile(std::span<const uint8_t> file, BMP_LAYOUT& layout)
 {
-    if (file.size() < 2 || file[0] != 'B' || file[1] != 'M')
-        return BMP_CHECK::NotBmp;
+    if (const BMP_CHECK byLength = CheckBmpFileLength(file, file.size()); byLength != BMP_CHECK::Ok)
+        return byLength;
     if (file.size() < kBmpFileHeaderSize || ReadU32(file, 2) != file.size())
         return BMP_CHECK::HeaderError;
     const uint32_t offset = ReadU32(file, 10);
@@ -99,7 +109,7 @@ BMP_CHECK CheckBmpFile(std::span<const uint8_t> file, BMP_LAYOUT& layout)
     const uint64_t stride = ((static_cast<uint64_t>(width) * bitCount + 31) / 32) * 4;
     const uint64_t needed = stride * static_cast<uint64_t>(std::llabs(height));
     const std::span<const uint8_t> pixels = file.subspan(offset);
-    if (needed > kMaxPixelBytes || pixels.size() * 2 < needed)
+    if (needed > kMaxBmpPixelBytes || pixels.size() * 2 < needed)
         return BMP_CHECK::BuildError;
 
     layout.info = info;

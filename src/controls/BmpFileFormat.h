@@ -21,10 +21,25 @@ struct BMP_LAYOUT {
 
 constexpr size_t kBmpFileHeaderSize = 14;
 constexpr size_t kBmpInfoHeaderSize = 40;
+// The most pixel bytes (height x row stride) a bitmap may need.
+constexpr uint64_t kMaxBmpPixelBytes = 64ull << 20;
+// The longest file a bitmap within that cap comes in: both headers, the largest colour table (256
+// entries of 4 bytes) and the pixel bytes. A longer file is never built, so it need not be read.
+constexpr uint64_t kMaxBmpFileSize = kBmpFileHeaderSize + kBmpInfoHeaderSize + 256 * 4 + kMaxBmpPixelBytes;
+
+// The check of a file by its length, before it is read whole: NotBmp when its first bytes are not
+// "BM", BuildError when it is longer than kMaxBmpFileSize, else Ok. `start` is as much of the
+// file's beginning as was read (the file header is enough).
+BMP_CHECK CheckBmpFileLength(std::span<const uint8_t> start, uint64_t length);
+
+// How much of a file of `length` bytes the loader reads: all of it when it may hold a bitmap within
+// the cap, otherwise only the file header, which is all CheckBmpFileLength then needs.
+uint64_t BmpBytesToRead(uint64_t length);
 
 // Checks the bytes of a whole BMP file and locates its parts. A file missing part of its pixel data
 // is accepted (the rest reads as zero) as long as at least half of it is there; an image that needs
-// more than 64 MiB, or compressed or unknown pixel formats, give BuildError.
+// more than 64 MiB, a file longer than kMaxBmpFileSize, or compressed or unknown pixel formats, give
+// BuildError.
 BMP_CHECK CheckBmpFile(std::span<const uint8_t> file, BMP_LAYOUT& layout);
 
 struct BMP_SIZE {

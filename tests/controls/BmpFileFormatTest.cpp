@@ -161,4 +161,49 @@ TEST(BmpCheck, RefusesWhatIsNoBmpAtAll)
     EXPECT_STREQ(BmpCheckMessage(BMP_CHECK::HeaderError), L"The BMP file header error!");
 }
 
+struct LengthCase {
+    const char* name;
+    std::vector<uint8_t> start;
+    uint64_t length;
+    BMP_CHECK expected;
+    uint64_t bytesRead;  // what the loader reads of the file
+};
+
+class BmpLengthTest : public ::testing::TestWithParam<LengthCase> {};
+
+// A file is judged by its first bytes and its length before it is read whole.
+TEST_P(BmpLengthTest, RefusesWhatNoBitmapWithinTheCapNeeds)
+{
+    EXPECT_EQ(CheckBmpFileLength(GetParam().start, GetParam().length), GetParam().expected);
+    EXPECT_EQ(BmpBytesToRead(GetParam().length), GetParam().bytesRead);
+}
+
+const std::vector<uint8_t> kBmpStart = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0};
+
+INSTANTIATE_TEST_SUITE_P(Cases, BmpLengthTest, ::testing::Values(
+    LengthCase{"small", kBmpStart, 54 + 12, BMP_CHECK::Ok, 54 + 12},
+    LengthCase{"largest_8_bit_within_the_cap", kBmpStart, 14 + 40 + 1024 + (64ull << 20), BMP_CHECK::Ok,
+               14 + 40 + 1024 + (64ull << 20)},
+    LengthCase{"one_byte_longer", kBmpStart, 14 + 40 + 1024 + (64ull << 20) + 1, BMP_CHECK::BuildError, 14},
+    LengthCase{"just_under_4_gib", kBmpStart, 0xFFFFFFFEull, BMP_CHECK::BuildError, 14},
+    LengthCase{"beyond_4_gib", kBmpStart, 5ull << 30, BMP_CHECK::BuildError, 14},
+    LengthCase{"long_and_no_bmp", {0x89, 'P', 'N', 'G'}, 5ull << 30, BMP_CHECK::NotBmp, 14},
+    LengthCase{"empty_file", {}, 0, BMP_CHECK::NotBmp, 0}),
+    [](const ::testing::TestParamInfo<LengthCase>& param) { return std::string(param.param.name); });
+
+// The check of the whole file keeps to the same limit, so a file is never read whole for nothing.
+TEST(BmpCheck, AFileLongerThanTheLimitIsNoBitmapEvenWhenItsPixelsFit)
+{
+    BmpSpec spec;
+    spec.width = 4096;
+    spec.height = 4096;  // 48 MiB of pixels: within the cap
+    spec.pixelBytesDelta = static_cast<long>(kMaxBmpFileSize - (14 + 40 + 4096ull * 4096 * 3)) + 1;
+    const std::vector<uint8_t> bytes = MakeBmp(spec);
+    ASSERT_EQ(bytes.size(), kMaxBmpFileSize + 1);
+    BMP_LAYOUT layout;
+    EXPECT_EQ(CheckBmpFile(bytes, layout), BMP_CHECK::BuildError);
+    spec.pixelBytesDelta -= 1;
+    EXPECT_EQ(CheckBmpFile(MakeBmp(spec), layout), BMP_CHECK::Ok);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "PictureView.h"
 #include "ScreenFixture.h"
 #include "BmpBytes.h"
+#include "BmpFileFormat.h"
 #include "resource.h"
 
 using namespace std::string_literals;
@@ -183,6 +184,35 @@ TEST_F(PictureViewTest, TheSamePictureIsLoadedOnceAndBadNamesLoadNothing)
     SendPicture(0x0000, "PIC\\plug.bmp");
     ReturnTurn();
     EXPECT_EQ(AreaPixel(2, 2), RGB(0, 0, 255));
+}
+
+// A picture file far longer than any bitmap the screen builds is refused before it is read, as the
+// loader refuses its other failures, and the request is still handled whole: answered, titled and
+// marked. The files are sparse: their length costs no disk.
+TEST_F(PictureViewTest, AFileLongerThanAnyBitmapIsRefusedUnreadAndTheRequestAnswered)
+{
+    for (const uint64_t length : {kMaxBmpFileSize + 1, uint64_t{3} << 30}) {
+        SCOPED_TRACE(length);
+        std::string header = SolidBmp(40, 30, RGB(0, 255, 0));
+        for (int i = 0; i < 4; ++i)  // the size field agrees: the length alone is the fault
+            header[2 + static_cast<size_t>(i)] = static_cast<char>((length >> (8 * i)) & 0xFF);
+        const std::filesystem::path huge = software.Path() / "PIC" / "huge.bmp";
+        std::ofstream(huge, std::ios::binary | std::ios::trunc) << header;
+        std::filesystem::resize_file(huge, length);
+        SendPicture(0x0000, "PIC\\plug.bmp");  // another picture first, so the huge one is loaded anew
+        ReturnTurn();
+        boxes.clear();
+
+        SendPicture(0x0000, "PIC\\huge.bmp", {{50, 50}}, "Huge");
+        EXPECT_EQ(TakeAnswer(5), KeyAnswer(kPicture, 0));
+        ReturnTurn();
+        EXPECT_EQ(boxes, std::vector<std::wstring>{L"DIB build error!"});
+        EXPECT_EQ(Screen().Picture(), nullptr);
+        EXPECT_EQ(Screen().GetText(), L"Huge");
+        EXPECT_EQ(Screen().Markers().size(), 1u);
+        EXPECT_EQ(AreaPixel(2, 2), kBlack);
+        std::filesystem::remove(huge);
+    }
 }
 
 }  // namespace
