@@ -78,7 +78,13 @@ BMP_CHECK CheckBmpFileLength(std::span<const uint8_t> start, uint64_t length)
 {
     if (start.size() < 2 || start[0] != 'B' || start[1] != 'M')
         return BMP_CHECK::NotBmp;
-    return length > kMaxBmpFileSize ? BMP_CHECK::BuildError : BMP_CHECK::Ok;
+    if (length <= kMaxBmpFileSize)
+        return BMP_CHECK::Ok;
+    // Too long to be built; a size field that does not tell the length (it cannot from 4 GiB on)
+    // is still the header's fault, as it is for a file read whole.
+    if (start.size() < kBmpFileHeaderSize || ReadU32(start, 2) != length)
+        return BMP_CHECK::HeaderError;
+    return BMP_CHECK::BuildError;
 }
 
 uint64_t BmpBytesToRead(uint64_t length)

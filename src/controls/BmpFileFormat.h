@@ -28,8 +28,9 @@ constexpr uint64_t kMaxBmpPixelBytes = 64ull << 20;
 constexpr uint64_t kMaxBmpFileSize = kBmpFileHeaderSize + kBmpInfoHeaderSize + 256 * 4 + kMaxBmpPixelBytes;
 
 // The check of a file by its length, before it is read whole: NotBmp when its first bytes are not
-// "BM", BuildError when it is longer than kMaxBmpFileSize, else Ok. `start` is as much of the
-// file's beginning as was read (the file header is enough).
+// "BM"; for a file longer than kMaxBmpFileSize HeaderError when its size field differs from the
+// length, else BuildError; Ok otherwise. `start` is as much of the file's beginning as was read
+// (the file header is enough).
 BMP_CHECK CheckBmpFileLength(std::span<const uint8_t> start, uint64_t length);
 
 // How much of a file of `length` bytes the loader reads: all of it when it may hold a bitmap within

@@ -180,13 +180,26 @@ TEST_P(BmpLengthTest, RefusesWhatNoBitmapWithinTheCapNeeds)
 
 const std::vector<uint8_t> kBmpStart = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0};
 
+// A file header whose size field tells `length` (its low 32 bits).
+std::vector<uint8_t> BmpStartOf(uint64_t length)
+{
+    std::vector<uint8_t> start = kBmpStart;
+    for (size_t i = 0; i < 4; ++i)
+        start[2 + i] = static_cast<uint8_t>(length >> (8 * i));
+    return start;
+}
+
+constexpr uint64_t kLongest = 14 + 40 + 1024 + (64ull << 20);
+
 INSTANTIATE_TEST_SUITE_P(Cases, BmpLengthTest, ::testing::Values(
     LengthCase{"small", kBmpStart, 54 + 12, BMP_CHECK::Ok, 54 + 12},
-    LengthCase{"largest_8_bit_within_the_cap", kBmpStart, 14 + 40 + 1024 + (64ull << 20), BMP_CHECK::Ok,
-               14 + 40 + 1024 + (64ull << 20)},
-    LengthCase{"one_byte_longer", kBmpStart, 14 + 40 + 1024 + (64ull << 20) + 1, BMP_CHECK::BuildError, 14},
-    LengthCase{"just_under_4_gib", kBmpStart, 0xFFFFFFFEull, BMP_CHECK::BuildError, 14},
-    LengthCase{"beyond_4_gib", kBmpStart, 5ull << 30, BMP_CHECK::BuildError, 14},
+    LengthCase{"largest_8_bit_within_the_cap", kBmpStart, kLongest, BMP_CHECK::Ok, kLongest},
+    LengthCase{"one_byte_longer", BmpStartOf(kLongest + 1), kLongest + 1, BMP_CHECK::BuildError, 14},
+    LengthCase{"one_byte_longer_size_field_wrong", kBmpStart, kLongest + 1, BMP_CHECK::HeaderError, 14},
+    LengthCase{"just_under_4_gib", BmpStartOf(0xFFFFFFFEull), 0xFFFFFFFEull, BMP_CHECK::BuildError, 14},
+    LengthCase{"4_gib_plus_what_the_field_tells", BmpStartOf(54), (4ull << 30) + 54, BMP_CHECK::HeaderError, 14},
+    LengthCase{"header_cut_short", {'B', 'M', 0, 0}, 5ull << 30, BMP_CHECK::HeaderError, 14},
+    LengthCase{"beyond_4_gib", kBmpStart, 5ull << 30, BMP_CHECK::HeaderError, 14},
     LengthCase{"long_and_no_bmp", {0x89, 'P', 'N', 'G'}, 5ull << 30, BMP_CHECK::NotBmp, 14},
     LengthCase{"empty_file", {}, 0, BMP_CHECK::NotBmp, 0}),
     [](const ::testing::TestParamInfo<LengthCase>& param) { return std::string(param.param.name); });
