@@ -88,6 +88,7 @@ void EnableInstalledPage(bool enable)
 // Written by the request's thread, read by the view once the request has posted its answer.
 struct CSoftwareStoreView::FETCHED_LISTS {
     std::array<std::vector<ProductRecord>, kPageCount> offered;
+    std::array<bool, kPageCount> failed{};  // the request of the page's list failed
 };
 
 struct CSoftwareStoreView::FETCHED_TEXTS {
@@ -148,9 +149,10 @@ void CSoftwareStoreView::OnShowView()
     SetButtonState(3003, false);
     if (SoftwareListsChanged())
         ReloadSoftwareLists();
+    bool listsFailed = false;
     if (m_listsWaiting) {
         const auto lists = std::move(m_listsWaiting);
-        FillPages(*lists);
+        listsFailed = !FillPages(*lists);
     } else if (m_loaded && m_refreshRequested) {
         m_refreshRequested = false;
         RemarkInstalled();
@@ -160,6 +162,8 @@ void CSoftwareStoreView::OnShowView()
         BuildStoreList(0);
     }
     RefreshPage();
+    if (listsFailed)
+        TellListsFailed();
 }
 
 void CSoftwareStoreView::SetUpBars()
@@ -265,8 +269,11 @@ void CSoftwareStoreView::BuildStoreList(int)
     const std::wstring language = ResGetLanguageCode();
     const bool started = CBackgroundRequest::Start(Handle(), kListsFetched, ++m_ticket, [=] {
         WebClient client(server);
-        for (int page = 0; page < kPageCount; ++page)
-            lists->offered[static_cast<size_t>(page)] = client.GetAllProducts(serial, language, page + 1);
+        for (size_t page = 0; page < kPageCount; ++page) {
+            auto offered = client.FetchAllProducts(serial, language, static_cast<int>(page) + 1);
+            lists->failed[page] = !offered;
+            lists->offered[page] = std::move(offered).value_or(std::vector<ProductRecord>());
+        }
     });
     if (!started)
         m_listsRequest.reset();
@@ -282,18 +289,32 @@ void CSoftwareStoreView::OnListsFetched(WPARAM ticket)
         m_listsWaiting = lists;  // the tiles take the store's look: they are made at its next show
         return;
     }
-    FillPages(*lists);
+    const bool came = FillPages(*lists);
     RefreshPage();
+    if (!came)
+        TellListsFailed();
 }
 
-// A service that gave nothing is asked again at the next show; once it answered, not again this run.
-void CSoftwareStoreView::FillPages(const FETCHED_LISTS& lists)
+// A service that gave nothing, or could not be asked, is asked again at the next show; once it
+// answered with something, not again this run. True when every list came.
+bool CSoftwareStoreView::FillPages(const FETCHED_LISTS& lists)
 {
-    m_loaded = std::any_of(lists.offered.begin(), lists.offered.end(), [](const auto& list) { return !list.empty(); });
+    const bool came = std::none_of(lists.failed.begin(), lists.failed.end(), [](bool failed) { return failed; });
+    m_loaded = came && std::any_of(lists.offered.begin(), lists.offered.end(),
+                                   [](const auto& list) { return !list.empty(); });
     m_refreshRequested = false;
     m_selection.clear();
     for (int page = 0; page < kPageCount; ++page)
         FillPage(page, lists.offered[static_cast<size_t>(page)]);
+    return came;
+}
+
+// A failed request must not look like a service that offers nothing: the pages it left empty
+// would say so.
+void CSoftwareStoreView::TellListsFailed()
+{
+    PopMsgDlg::Show(L"The list of software could not be fetched from the service. Check the network "
+                    L"connection and open the store again.");
 }
 
 void CSoftwareStoreView::FillPage(int page, const std::vector<ProductRecord>& offered)

@@ -6,7 +6,8 @@
 //
 // The store owns its batch: while one exists (running or paused) no second one starts from here,
 // leaving the store pauses it and coming back resumes it. The web service is asked on a thread of
-// its own, so a slow service never holds the program.
+// its own, so a slow service never holds the program; a list that could not be fetched is said, and
+// asked for again at the next show.
 #include <array>
 #include <memory>
 #include <vector>
@@ -55,6 +56,7 @@ public:
     const std::vector<int>& Selection() const { return m_selection; }
     const std::vector<ProductRecord>& Products(int page) const { return m_products.at(static_cast<size_t>(page)); }
     bool ListsLoaded() const { return m_loaded; }
+    bool ListsPending() const { return static_cast<bool>(m_listsRequest); }
     bool BatchExists() const { return m_batchExists; }
     bool BatchPaused() const { return m_paused; }
 
@@ -78,7 +80,8 @@ private:
     void FillPageNames();
     void CreateGrids();
     void ShowBatchBars();
-    void FillPages(const FETCHED_LISTS& lists);
+    bool FillPages(const FETCHED_LISTS& lists);
+    void TellListsFailed();
     void FillPage(int page, const std::vector<ProductRecord>& offered);
     void ResetTiles();
     void UnselectAll();

@@ -15,13 +15,17 @@ std::string Narrow(const std::wstring& text)
 }
 
 // The whole body, carriage returns left out; false when it breaks off, falls silent for
-// `silenceMs` or exceeds the bound.
+// `silenceMs`, exceeds the bound or ends before its announced length (a connection closed early
+// can end the body like a whole one).
 bool ReadBody(CPieceReader& reader, DWORD silenceMs, std::string& body)
 {
     std::string read;
+    size_t count = 0;
     for (;;) {
         switch (reader.Next(nullptr, silenceMs)) {
         case CPieceReader::PIECE::End:
+            if (reader.Length() != 0 && count != reader.Length())
+                return false;
             body += read;
             return true;
         case CPieceReader::PIECE::Data:
@@ -30,6 +34,7 @@ bool ReadBody(CPieceReader& reader, DWORD silenceMs, std::string& body)
             return false;
         }
         const char* bytes = reader.Bytes();
+        count += reader.Count();
         for (DWORD i = 0; i < reader.Count(); ++i) {
             if (bytes[i] != '\r')
                 read.push_back(bytes[i]);
@@ -82,8 +87,17 @@ std::wstring WebClient::GetText(const std::wstring& swuID, const std::wstring& f
 std::vector<ProductRecord> WebClient::GetAllProducts(const std::wstring& sn, const std::wstring& LanguageCode,
                                                      int iType)
 {
+    return FetchAllProducts(sn, LanguageCode, iType).value_or(std::vector<ProductRecord>());
+}
+
+std::optional<std::vector<ProductRecord>> WebClient::FetchAllProducts(const std::wstring& sn,
+                                                                      const std::wstring& LanguageCode, int iType)
+{
     const std::string query = web_reply::ProductListQuery(Narrow(sn), Narrow(LanguageCode), iType);
-    return web_reply::ParseProductList(RequestBody("Interface/productList.aspx", query));
+    std::string body;
+    if (!HttpGet("Interface/productList.aspx", query, body))
+        return std::nullopt;
+    return web_reply::ReadProductList(body);
 }
 
 ProductRecord WebClient::GetProductList(const std::wstring& sn, const std::wstring& LanguageCode, int iType)

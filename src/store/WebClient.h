@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@
 
 // The client of the maker's software web service. Every failure gives the operation's empty
 // result; the caller decides what to show. Requests block the calling thread.
+//
+// A request fails when no whole answer of status 200 comes: no connection, another status, an
+// answer that breaks off, falls silent for the time-out, or ends before the length it announced.
 class WebClient {
 public:
     WebClient();
@@ -30,6 +34,10 @@ public:
 
     ProductRecord GetProductList(const std::wstring& sn, const std::wstring& LanguageCode, int iType);
     std::vector<ProductRecord> GetAllProducts(const std::wstring& sn, const std::wstring& LanguageCode, int iType);
+    // The same list, but nothing at all when the request failed or its body is no reply of the
+    // service, so that a failure is not taken for a service that offers nothing.
+    std::optional<std::vector<ProductRecord>> FetchAllProducts(const std::wstring& sn, const std::wstring& LanguageCode,
+                                                               int iType);
 
     bool DownloadToFile(const std::wstring& url, const std::wstring& path);
 

@@ -25,7 +25,8 @@ std::optional<std::string> TextOf(const Json::Value& value)
     return value.asString();
 }
 
-std::optional<Json::Value> ParseAcceptedRoot(std::string_view body)
+// The body's root when it is a JSON object, as every reply of the service is.
+std::optional<Json::Value> ParseObject(std::string_view body)
 {
     if (body.empty() || body.size() > kMaxBodyBytes)
         return std::nullopt;
@@ -41,7 +42,18 @@ std::optional<Json::Value> ParseAcceptedRoot(std::string_view body)
     } catch (const std::exception&) {  // nesting beyond the stack limit
         return std::nullopt;
     }
-    if (TextOf(root.get("result", Json::Value())) != "1")
+    return root;
+}
+
+bool IsAccepted(const Json::Value& root)
+{
+    return TextOf(root.get("result", Json::Value())) == "1";
+}
+
+std::optional<Json::Value> ParseAcceptedRoot(std::string_view body)
+{
+    auto root = ParseObject(body);
+    if (!root || !IsAccepted(*root))
         return std::nullopt;
     return root;
 }
@@ -73,12 +85,17 @@ std::string TextQuery(std::string_view softwareUploadId, std::string_view flag)
 
 std::vector<ProductRecord> ParseProductList(std::string_view body)
 {
-    std::vector<ProductRecord> records;
-    const auto root = ParseAcceptedRoot(body);
+    return ReadProductList(body).value_or(std::vector<ProductRecord>());
+}
+
+std::optional<std::vector<ProductRecord>> ReadProductList(std::string_view body)
+{
+    const auto root = ParseObject(body);
     if (!root)
-        return records;
+        return std::nullopt;
+    std::vector<ProductRecord> records;
     const Json::Value& list = (*root)["productList"];
-    if (!list.isArray())
+    if (!IsAccepted(*root) || !list.isArray())
         return records;
     for (Json::ArrayIndex i = 0; i < list.size(); ++i)
         records.push_back(ReadRecord(list[i]));

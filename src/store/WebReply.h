@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,10 @@ std::string TextQuery(std::string_view softwareUploadId, std::string_view flag);
 
 // Every record of "productList", in reply order.
 std::vector<ProductRecord> ParseProductList(std::string_view body);
+// The same, but nothing at all for a body that is no reply of the service (not a JSON object: an
+// answer cut short, a page of something else between the program and the service), so the caller
+// can tell a failed request from a list the service answered with nothing offered.
+std::optional<std::vector<ProductRecord>> ReadProductList(std::string_view body);
 // The "txtContent" of the first element of "txtContent".
 std::wstring ParseText(std::string_view body);
 

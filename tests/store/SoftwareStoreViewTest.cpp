@@ -435,17 +435,54 @@ TEST_F(SoftwareStoreViewTest, StalledServiceLeavesTheProgramFree)
     EXPECT_TRUE(told.empty());
 }
 
-// An empty answer is asked again at the next show.
-TEST_F(SoftwareStoreViewTest, FailedListRequestIsAskedAgainAtTheNextShow)
+// A list request that failed is said once its answer is in, and the lists are asked for again at
+// the next show; so is a service that offered nothing, but without a word: it did answer.
+struct LIST_ANSWER_CASE {
+    const char* name;
+    const char* file;  // written after a list of one package is offered for every page
+    const char* bytes;
+    size_t firstTiles;  // of page 0, at the first show
+    bool told;
+};
+
+void PrintTo(const LIST_ANSWER_CASE& c, std::ostream* out)
 {
+    *out << c.name;
+}
+
+class StoreListAnswerTest : public SoftwareStoreViewTest, public ::testing::WithParamInterface<LIST_ANSWER_CASE> {};
+
+TEST_P(StoreListAnswerTest, IsAskedAgainAtTheNextShow)
+{
+    const LIST_ANSWER_CASE& c = GetParam();
+    Offer({{"OAKEN", "2.00"}});
+    if (*c.file)
+        site.Write(c.file, c.bytes);
+    else
+        fs::remove(site / "Interface/productList.aspx");
     frame->SwitchView(CSoftwareStoreView::kViewId, 1);
-    PumpUntil([] { return false; }, 500);
+    ASSERT_TRUE(PumpUntil([&] { return !store().ListsPending(); }));
     EXPECT_FALSE(store().ListsLoaded());
+    EXPECT_EQ(store().Grid(0)->GetCount(), c.firstTiles);
+    EXPECT_EQ(told.size(), c.told ? 1u : 0u);
     Bottom(3001);
+    if (*c.file)
+        fs::remove(site / c.file);
     Offer({{"OAKEN", "2.00"}});
     OpenStore();
     EXPECT_EQ(grid().GetCount(), 1u);
+    EXPECT_EQ(told.size(), c.told ? 1u : 0u) << "told once, for the request that failed";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoreListAnswerTest,
+    ::testing::Values(LIST_ANSWER_CASE{"no list served", "", "", 0, true},
+                      LIST_ANSWER_CASE{"the second list refused", "Interface/productList.aspx@iType=2.status",
+                                       "500", 1, true},
+                      LIST_ANSWER_CASE{"the second list no reply of the service", "Interface/productList.aspx@iType=2",
+                                       R"({"result":"1","productList":[{"SoftwareCode":"OA)", 1, true},
+                      LIST_ANSWER_CASE{"nothing offered", "Interface/productList.aspx",
+                                       R"({"result":"1","productList":[]})", 0, false}));
 
 // An information page asked for and answered only after the user went on: its answer is dropped,
 // so the page never opens over a batch (whose bars would offer to remove what is being installed)

@@ -174,8 +174,59 @@ TEST_F(WebClientTest, AStalledReplyGivesUpAfterTheTimeout)
     std::string body;
     EXPECT_FALSE(client.HttpGet("Interface/productList.aspx", "sn=1", body));
     EXPECT_TRUE(client.GetAllProducts(L"SN01", L"EN", 1).empty());
+    EXPECT_FALSE(client.FetchAllProducts(L"SN01", L"EN", 1).has_value());
     EXPECT_TRUE(client.HttpGet("page", "q=1", body));
     EXPECT_EQ(body, "next");
+}
+
+// A list the service answered, even with nothing offered, is told apart from a failed request.
+TEST_F(WebClientTest, AFailedListIsToldFromAListOfNothing)
+{
+    struct Case {
+        const char* file;  // answers the request of list type `type`, below
+        const char* bytes;
+        bool answered;
+    };
+    const Case cases[] = {
+        {"", R"({"result":"1","productList":[]})", true},
+        {"", R"({"result":"0"})", true},
+        {".status", "500", false},
+        {".status", "404", false},
+        {"", "<html><body>Sign in to the network</body></html>", false},
+        {"", "", false},
+    };
+    WebClient client;
+    for (int type = 1; type <= static_cast<int>(std::size(cases)); ++type) {
+        const Case& c = cases[type - 1];
+        Serve("Interface/productList.aspx@iType=" + std::to_string(type) + c.file, c.bytes);
+        const auto list = client.FetchAllProducts(L"SN01", L"EN", type);
+        EXPECT_EQ(list.has_value(), c.answered) << c.file << " " << c.bytes;
+        if (list) {
+            EXPECT_TRUE(list->empty()) << c.bytes;
+        }
+    }
+    WebServerAddress nowhere = WebServerHost();
+    nowhere.Port = 1;  // nothing listens there
+    EXPECT_FALSE(WebClient(nowhere).FetchAllProducts(L"SN01", L"EN", 1).has_value());
+}
+
+// An answer whose connection closes before the length it announced has come is a failure, even
+// when the part that came reads as a whole list.
+TEST_F(WebClientTest, AnAnswerCutShortIsAFailure)
+{
+    CTempFolder site;
+    site.Write("Interface/productList.aspx.stall", R"({"result":"1","productList":[]})");
+    auto server = std::make_unique<CLoopbackWebServer>(site.Path());
+    WebServerAddress address = WebServerHost();
+    address.Port = server->Port();
+    std::thread stopper([&server] {
+        for (int i = 0; i < 1000 && server->RequestLog().find("productList") == std::string::npos; ++i)
+            Sleep(10);
+        server.reset();  // closes the connection it holds
+    });
+    const auto list = WebClient(address).FetchAllProducts(L"SN01", L"EN", 1);
+    stopper.join();
+    EXPECT_FALSE(list.has_value());
 }
 
 TEST_F(WebClientTest, NoServerGivesEmptyResults)

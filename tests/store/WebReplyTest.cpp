@@ -60,6 +60,33 @@ TEST(WebReplyTest, RepliesThatAreNotAcceptedGiveNothing)
         EXPECT_TRUE(web_reply::ParseProductList(body).empty()) << body;
 }
 
+// A reply of the service that offers nothing is an empty list; a body that is no reply of the
+// service at all is nothing, so that a failed request is not shown as an empty offer.
+TEST(WebReplyTest, OnlyABodyThatIsNoReplyReadsAsNoList)
+{
+    struct Case {
+        const char* body;
+        bool reply;
+    };
+    const Case cases[] = {
+        {R"({"result":"1","productList":[]})", true},
+        {R"({"result":"0","productList":[{"SoftwareCode":"ALPHA"}]})", true},
+        {R"({"result":"1"})", true},
+        {R"({"result":"1","productList":[{"SoftwareCode":"ALPHA"})", false},  // cut short
+        {R"(["result","1"])", false},
+        {"<html><body>Sign in to the network</body></html>", false},
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        const auto list = web_reply::ReadProductList(c.body);
+        EXPECT_EQ(list.has_value(), c.reply) << c.body;
+        if (list) {
+            EXPECT_TRUE(list->empty()) << c.body;
+        }
+    }
+    EXPECT_EQ(web_reply::ReadProductList(kThreeProducts).value_or(std::vector<ProductRecord>()).size(), 3u);
+}
+
 TEST(WebReplyTest, LinesAndCommentsParseLikeOneLine)
 {
     const auto records = web_reply::ParseProductList(
