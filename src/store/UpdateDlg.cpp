@@ -52,6 +52,11 @@ std::wstring Text(uint32_t id, const wchar_t* english)
     return text.empty() ? english : text;
 }
 
+std::wstring CheckFailedText()
+{
+    return L"The update service could not be reached.";
+}
+
 // The edit control breaks lines only at CR LF.
 std::wstring WithWindowsLineEnds(const std::wstring& text)
 {
@@ -144,16 +149,17 @@ void CUpdateDlg::CheckForUpdates()
     m_failure.clear();
     m_offered = ProductRecord();
     m_descriptionRequest.reset();
-    auto offer = std::make_shared<ProductRecord>();
+    auto offer = std::make_shared<std::optional<ProductRecord>>();
     m_offerRequest = offer;
     const WebServerAddress server = WebServerHost();
     const std::wstring serial = m_serialNumber;
     const std::wstring language = ResGetLanguageCode();
     if (!CBackgroundRequest::Start(Handle(), kOfferFetched, ++m_ticket, [offer, serial, language, server] {
             WebClient client(server);
-            *offer = client.GetProductList(serial, language, 3);
+            *offer = client.FetchProductList(serial, language, 3);
         })) {
         m_offerRequest.reset();
+        m_failure = CheckFailedText();
         SetState(UPDATE_STATE::NoUpdate);
         return;
     }
@@ -165,7 +171,12 @@ void CUpdateDlg::OnOfferFetched(WPARAM ticket)
     if (ticket != m_ticket || !m_offerRequest)
         return;
     const auto offer = std::move(m_offerRequest);
-    m_offered = *offer;
+    if (!*offer) {
+        m_failure = CheckFailedText();
+        SetState(UPDATE_STATE::NoUpdate);
+        return;
+    }
+    m_offered = **offer;
     const bool newer = update_check::IsNewerVersion(m_versionText, m_offered.Version);
     SetState(newer ? UPDATE_STATE::Offered : UPDATE_STATE::NoUpdate);
 }
@@ -453,17 +464,21 @@ void CUpdateDlg::ApplyLayout()
     case UPDATE_STATE::Unchecked:
         break;
     case UPDATE_STATE::Checking:
-    case UPDATE_STATE::NoUpdate:
-        m_message.SetText(m_state == UPDATE_STATE::Checking
-                              ? std::wstring(L"Checking for a newer version...")
-                              : Text(0x20000165, L"This is the newest version of the program."));
-        Place(m_message, w / 3, top + (h - kLabelHeight) / 3, w / 3, kLabelHeight, true);
+    case UPDATE_STATE::NoUpdate: {
+        // A check that failed says so: the page must not claim this version is the newest.
+        const bool checkFailed = m_state == UPDATE_STATE::NoUpdate && failed;
+        m_message.SetText(m_state == UPDATE_STATE::Checking ? std::wstring(L"Checking for a newer version...")
+                          : checkFailed ? m_failure
+                                        : Text(0x20000165, L"This is the newest version of the program."));
+        const int width = checkFailed ? w * 2 / 3 : w / 3;
+        Place(m_message, (w - width) / 2, top + (h - kLabelHeight) / 3, width, kLabelHeight, true);
         m_download.Show(SW_HIDE);
         m_version.Show(SW_HIDE);
         m_description.Show(SW_HIDE);
         m_status.Show(SW_HIDE);
         m_progress.Show(SW_HIDE);
         break;
+    }
     case UPDATE_STATE::Offered:
         m_message.SetText(Text(0x20000005, L"Update") + L" V" + m_versionText + L" --> V" + m_offered.Version);
         Place(m_message, w / 3, top + (h - kLabelHeight) / 3, w / 3, kLabelHeight, true);

@@ -7,6 +7,7 @@
 // lies in "download\"; the opened package survives the program's exit, which its installer may
 // still be reading it at. A failed download or open is said on the page.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "BmpBtn.h"
@@ -99,5 +100,5 @@ private:
 
     WPARAM m_ticket = 0;
     std::shared_ptr<std::wstring> m_descriptionRequest;
-    std::shared_ptr<ProductRecord> m_offerRequest;
+    std::shared_ptr<std::optional<ProductRecord>> m_offerRequest;  // nothing: the check failed
 };

@@ -102,8 +102,16 @@ std::optional<std::vector<ProductRecord>> WebClient::FetchAllProducts(const std:
 
 ProductRecord WebClient::GetProductList(const std::wstring& sn, const std::wstring& LanguageCode, int iType)
 {
-    const auto records = GetAllProducts(sn, LanguageCode, iType);
-    return records.empty() ? ProductRecord() : records.front();
+    return FetchProductList(sn, LanguageCode, iType).value_or(ProductRecord());
+}
+
+std::optional<ProductRecord> WebClient::FetchProductList(const std::wstring& sn, const std::wstring& LanguageCode,
+                                                         int iType)
+{
+    const auto records = FetchAllProducts(sn, LanguageCode, iType);
+    if (!records)
+        return std::nullopt;
+    return records->empty() ? ProductRecord() : records->front();
 }
 
 bool WebClient::DownloadToFile(const std::wstring& url, const std::wstring& path)

@@ -33,6 +33,8 @@ public:
     std::wstring GetTextFlag2(const std::wstring& swuID) { return GetText(swuID, L"2"); }
 
     ProductRecord GetProductList(const std::wstring& sn, const std::wstring& LanguageCode, int iType);
+    // The same record (empty when the list is), but nothing at all when the request failed.
+    std::optional<ProductRecord> FetchProductList(const std::wstring& sn, const std::wstring& LanguageCode, int iType);
     std::vector<ProductRecord> GetAllProducts(const std::wstring& sn, const std::wstring& LanguageCode, int iType);
     // The same list, but nothing at all when the request failed or its body is no reply of the
     // service, so that a failure is not taken for a service that offers nothing.

@@ -186,25 +186,29 @@ protected:
 };
 
 struct CHECK_CASE {
-    const char* offered;  // null: the service answers nothing
+    const char* offered;  // null: no list is served (404); "-": a list of nothing
     UPDATE_STATE state;
     const wchar_t* message;
 };
 
+// A check that failed says so instead of calling the running version the newest.
 TEST_F(UpdateDlgTest, TheCheckComparesTheOfferedVersionWithTheRunningOne)
 {
     const CHECK_CASE cases[] = {
         {"6.30", UPDATE_STATE::NoUpdate, L"This is the newest version of the program."},
         {"6.3", UPDATE_STATE::NoUpdate, L"This is the newest version of the program."},
         {"", UPDATE_STATE::NoUpdate, L"This is the newest version of the program."},
-        {nullptr, UPDATE_STATE::NoUpdate, L"This is the newest version of the program."},
+        {"-", UPDATE_STATE::NoUpdate, L"This is the newest version of the program."},
+        {nullptr, UPDATE_STATE::NoUpdate, L"The update service could not be reached."},
         {"6.31", UPDATE_STATE::Offered, L"Update V6.30 --> V6.31"},
     };
     for (const CHECK_CASE& c : cases) {
-        if (c.offered)
-            Offer(c.offered);
-        else
+        if (!c.offered)
             fs::remove(site.Path() / "Interface" / "productList.aspx");
+        else if (std::string(c.offered) == "-")
+            site.Write("Interface/productList.aspx", R"({"result":"1","productList":[]})");
+        else
+            Offer(c.offered);
         CUpdateDlg& shown = PageInSettings();
         EXPECT_EQ(shown.State(), c.state) << (c.offered ? c.offered : "no answer");
         EXPECT_EQ(shown.MessageLabel().GetText(), c.message);
@@ -346,7 +350,7 @@ TEST_F(UpdateDlgTest, RebuildingTheSettingsEndsOnlyThePagesOwnBatch)
 }
 
 // The check runs beside the program: a service that accepts and then says nothing leaves the
-// program free, the page says it is checking, and the check ends as a failed one does.
+// program free, the page says it is checking, and the check ends as a failed one, which it says.
 TEST_F(UpdateDlgTest, AStalledServiceNeverHoldsTheProgram)
 {
     site.Write("Interface/productList.aspx.stall", std::string(64, ' '));
@@ -359,7 +363,7 @@ TEST_F(UpdateDlgTest, AStalledServiceNeverHoldsTheProgram)
 
     ASSERT_TRUE(Checked(shown));
     EXPECT_EQ(shown.State(), UPDATE_STATE::NoUpdate);
-    EXPECT_EQ(shown.MessageLabel().GetText(), L"This is the newest version of the program.");
+    EXPECT_EQ(shown.MessageLabel().GetText(), L"The update service could not be reached.");
 }
 
 }  // namespace

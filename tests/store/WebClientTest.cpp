@@ -201,6 +201,7 @@ TEST_F(WebClientTest, AFailedListIsToldFromAListOfNothing)
         Serve("Interface/productList.aspx@iType=" + std::to_string(type) + c.file, c.bytes);
         const auto list = client.FetchAllProducts(L"SN01", L"EN", type);
         EXPECT_EQ(list.has_value(), c.answered) << c.file << " " << c.bytes;
+        EXPECT_EQ(client.FetchProductList(L"SN01", L"EN", type).has_value(), c.answered) << c.file << " " << c.bytes;
         if (list) {
             EXPECT_TRUE(list->empty()) << c.bytes;
         }
