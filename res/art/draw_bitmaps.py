@@ -206,6 +206,20 @@ def bottom_bar_background(wide):
     return draw
 
 
+def disc(c, upper, lower, inset, rim):
+    """A round face filling the canvas but `inset`, shaded top to bottom, with a darker rim `rim`
+    wide and a smoothed edge."""
+    edge = mix(lower, GRAPHITE, 0.4)
+    r = min(c.width, c.height) / 2 - inset
+    cx, cy = c.width / 2, c.height / 2
+    for y in range(c.height):
+        colour = mix(upper, lower, y / max(c.height - 1, 1))
+        for x in range(c.width):
+            d = ((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2) ** 0.5
+            if d <= r + 0.5:
+                c.blend(x, y, edge if d > r - rim else colour, min(1.0, r + 0.5 - d))
+
+
 def bottom_button(glyph, state, top, round_face=True):
     def draw(width, height):
         c = Canvas(width, height)
@@ -218,15 +232,7 @@ def bottom_button(glyph, state, top, round_face=True):
         }[state]
         inset = 2
         if round_face:
-            edge = mix(face_lower, GRAPHITE, 0.4)
-            r = min(width, height) / 2 - inset
-            cx, cy = width / 2, height / 2
-            for y in range(height):
-                colour = mix(face_upper, face_lower, y / max(height - 1, 1))
-                for x in range(width):
-                    d = ((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2) ** 0.5
-                    if d <= r + 0.5:
-                        c.blend(x, y, edge if d > r - 1.5 else colour, min(1.0, r + 0.5 - d))
+            disc(c, face_upper, face_lower, inset, 1.5)
         else:
             c.gradient(inset, inset, width - inset, height - inset, face_upper, face_lower)
             c.frame(inset, inset, width - inset, height - inset, mix(face_lower, GRAPHITE, 0.4))
@@ -584,15 +590,7 @@ def player_button(glyph, pressed):
     def draw(width, height):
         c = Canvas(width, height, PAPER)
         upper, lower, mark = (AMBER, AMBER_DARK, NAVY) if pressed else (SKY, (160, 182, 216), NAVY)
-        edge = mix(lower, GRAPHITE, 0.4)
-        r = min(width, height) / 2 - 1
-        cx, cy = width / 2, height / 2
-        for y in range(height):
-            colour = mix(upper, lower, y / max(height - 1, 1))
-            for x in range(width):
-                d = ((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2) ** 0.5
-                if d <= r + 0.5:
-                    c.blend(x, y, edge if d > r - 2.5 else colour, min(1.0, r + 0.5 - d))
+        disc(c, upper, lower, 1, 2.5)
         size = min(width, height) // 2
         c.glyph(glyph, (width - size) // 2, (height - size) // 2, size, mark)
         return c
