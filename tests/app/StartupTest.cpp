@@ -29,6 +29,38 @@ std::string ConfigWithLanguage(const std::string& language)
            "\" /><SYSTEM SCREENMODE=\"1\" UNITMODE=\"0\" /></COMMON></CONFIG>\n";
 }
 
+// The service's product list with one offer, OAKEN of region EAST, whose records start MainPath
+// with `mainPath` (escaped for JSON).
+std::string OneOfferList(const std::string& mainPath)
+{
+    return "{\"result\":\"1\",\"productList\":[{\"SoftwareUploadid\":\"1\",\"LanguageCode\":\"EN\","
+           "\"SoftwareCode\":\"OAKEN\",\"Version\":\"2.00\",\"FullPathFileName\":\"EAST\\\\OAKEN.7z\","
+           "\"MainPath\":\"" + mainPath + "\",\"Region\":\"EAST\"}]}";
+}
+
+// "Config.xml" of a program whose store asks the loopback server on `port`; `webServerExtra` adds
+// attributes to its WEBSERVER element.
+void WriteStoreConfig(const fs::path& folder, uint16_t port, const std::string& webServerExtra = "")
+{
+    std::ofstream(folder / "Config.xml", std::ios::binary)
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" />"
+           "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"0\" /><WEBSERVER HOST=\"127.0.0.1\" PORT=\""
+        << port << "\"" << webServerExtra << " /></COMMON></CONFIG>\n";
+}
+
+// Opens the store from the home page and presses the offer's download button once its tile is
+// there; true when the package was asked for.
+bool DownloadTheOffer(CShellSession& shell, const CLoopbackWebServer& web)
+{
+    if (!shell.Command(1104) || !shell.WaitForView(446))  // the home page's store tile
+        return false;
+    return WaitUntil([&] {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(shell.ActiveView(), CSoftwareBtn::kActionClicked, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+        return web.RequestLog().find("OAKEN.7z") != std::string::npos;
+    });
+}
+
 class StartupTest : public ::testing::Test {
 protected:
     // A program folder holding the program, and optionally "Config.xml" and the English string file.
@@ -244,27 +276,14 @@ TEST_F(ExitTest, EndsAStoreDownloadThatIsStillComing)
 {
     CTempFolder site;
     CLoopbackWebServer web{site.Path()};
-    site.Write("Interface/productList.aspx",
-               "{\"result\":\"1\",\"productList\":[{\"SoftwareUploadid\":\"1\",\"LanguageCode\":\"EN\","
-               "\"SoftwareCode\":\"OAKEN\",\"Version\":\"2.00\",\"FullPathFileName\":\"EAST\\\\OAKEN.7z\","
-               "\"MainPath\":\"D:\\\\WebSite\\\\pkg\\\\\",\"Region\":\"EAST\"}]}");
+    site.Write("Interface/productList.aspx", OneOfferList("D:\\\\WebSite\\\\pkg\\\\"));
     site.Write("pkg/EAST/OAKEN.7z.stall", std::string(8192, 's'));
     const fs::path folder = InstallProgram("Program", false, true);
-    std::ofstream(folder / "Config.xml", std::ios::binary)
-        << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" />"
-           "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"0\" /><WEBSERVER HOST=\"127.0.0.1\" PORT=\""
-        << web.Port() << "\" /></COMMON></CONFIG>\n";
+    WriteStoreConfig(folder, web.Port());
 
     CShellSession shell;
     ASSERT_TRUE(shell.Start(folder, temporary));
-    ASSERT_TRUE(shell.Command(1104));  // the home page's store tile
-    ASSERT_TRUE(shell.WaitForView(446));
-    // The tile's download button, once the offer has come and the tile is there.
-    ASSERT_TRUE(WaitUntil([&] {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(shell.ActiveView(), CSoftwareBtn::kActionClicked, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-        return web.RequestLog().find("OAKEN.7z") != std::string::npos;
-    }));
+    ASSERT_TRUE(DownloadTheOffer(shell, web));
     EXPECT_TRUE(WaitUntil([&] { return fs::exists(folder / "download" / "OAKEN.7z.part"); }));
     shell.PostCommand(3001);  // back to the home page, which pauses the download
     ASSERT_TRUE(shell.AnswerNextBox(true));
@@ -283,10 +302,7 @@ TEST_F(StartupTest, TheStoreInstallsFromAServerWhoseSiteFolderTheConfigurationNa
 {
     CTempFolder site;
     CLoopbackWebServer web{site.Path()};
-    site.Write("Interface/productList.aspx",
-               "{\"result\":\"1\",\"productList\":[{\"SoftwareUploadid\":\"1\",\"LanguageCode\":\"EN\","
-               "\"SoftwareCode\":\"OAKEN\",\"Version\":\"2.00\",\"FullPathFileName\":\"EAST\\\\OAKEN.7z\","
-               "\"MainPath\":\"E:\\\\Depot\\\\pkg\\\\\",\"Region\":\"EAST\"}]}");
+    site.Write("Interface/productList.aspx", OneOfferList("E:\\\\Depot\\\\pkg\\\\"));
     const fs::path stage = site.Path() / "stage";
     fs::create_directories(stage / "SCAN" / "EAST" / "OAKEN" / "EN");
     std::ofstream(stage / "SCAN" / "EAST" / "OAKEN" / "EN" / "Diag.txt") << "OAKEN";
@@ -296,20 +312,11 @@ TEST_F(StartupTest, TheStoreInstallsFromAServerWhoseSiteFolderTheConfigurationNa
               0);
     const fs::path folder = InstallProgram("Program", false, true);
     fs::copy_file(BuildProgramFolder() / "7za.exe", folder / "7za.exe");
-    std::ofstream(folder / "Config.xml", std::ios::binary)
-        << "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<CONFIG><COMMON><LANGUAGE CURMODE=\"EN\" />"
-           "<SYSTEM SCREENMODE=\"1\" UNITMODE=\"0\" /><WEBSERVER HOST=\"127.0.0.1\" PORT=\""
-        << web.Port() << "\" SITEFOLDER=\"E:\\Depot\\\" /></COMMON></CONFIG>\n";
+    WriteStoreConfig(folder, web.Port(), " SITEFOLDER=\"E:\\Depot\\\"");
 
     CShellSession shell;
     ASSERT_TRUE(shell.Start(folder, temporary));
-    ASSERT_TRUE(shell.Command(1104));  // the home page's store tile
-    ASSERT_TRUE(shell.WaitForView(446));
-    ASSERT_TRUE(WaitUntil([&] {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(shell.ActiveView(), CSoftwareBtn::kActionClicked, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-        return web.RequestLog().find("OAKEN.7z") != std::string::npos;
-    }));
+    ASSERT_TRUE(DownloadTheOffer(shell, web));
     EXPECT_TRUE(WaitUntil([&] { return fs::exists(folder / "SCAN" / "EAST" / "OAKEN" / "EN" / "Diag.txt"); }));
     EXPECT_NE(web.RequestLog().find("GET /pkg/EAST/OAKEN.7z "), std::string::npos) << web.RequestLog();
 
