@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ListRowText.h"
 #include "MainFrame.h"
 #include "ManualView.h"
 #include "PdfReader.h"
@@ -205,17 +206,7 @@ void CDocumentPanelDlg::OnDrawItem(const DRAWITEMSTRUCT& item) const
     SetTextColor(item.hDC, RGB(0, 0, 0));
     if (!(item.itemAction & ODA_DRAWENTIRE))
         return;
-    HWND header = ListView_GetHeader(item.hwndItem);
-    const int columns = std::min(Header_GetItemCount(header), 10);
-    for (int column = 0; column < columns; ++column) {
-        RECT cell = {};
-        ListView_GetSubItemRect(item.hwndItem, item.itemID, column, LVIR_LABEL, &cell);
-        cell.left += 5;
-        cell.right -= 1;
-        wchar_t text[MAX_PATH] = {};
-        ListView_GetItemText(item.hwndItem, item.itemID, column, text, MAX_PATH);
-        DrawTextW(item.hDC, text, -1, &cell, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    }
+    DrawListRowTexts(item);
 }
 
 bool CDocumentPanelDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result)

@@ -16,12 +16,10 @@ namespace {
 DWORD g_printLockTimeoutMs = 0;
 bool g_bottomBarCommand = false;
 
-constexpr uint32_t kPrintingBusyTextId = shell_text::kPrintingBusy;
-
 void SayPrintingIsBusy()
 {
     PopMsgDlg box(nullptr);
-    box.SetMessage(ResGetStringOr(kPrintingBusyTextId,
+    box.SetMessage(ResGetStringOr(shell_text::kPrintingBusy,
                                   L"Printing is busy with another job.\r\nPlease print again when it has finished."));
     box.DoModal();
 }

@@ -7,6 +7,7 @@
 #include "BarDrawing.h"
 #include "BmpBtn.h"
 #include "DataRecordView.h"
+#include "ListRowText.h"
 #include "MainFrame.h"
 #include "ProcessValues.h"
 #include "SharedFonts.h"
@@ -19,8 +20,6 @@ constexpr int kRecordingMark = 487;
 constexpr int kMarkCellWidth = 40;
 constexpr COLORREF kMarkMask = 0x78FF;
 constexpr COLORREF kChosenRow = 0x7DFA;
-constexpr int kTextInset = 5;
-constexpr int kMostColumns = 10;
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                              LVS_SORTDESCENDING | LVS_OWNERDRAWFIXED;
 constexpr int kWaitingId = 3012;
@@ -147,15 +146,7 @@ void CReplaygifView::DrawListRow(const DRAWITEMSTRUCT& item) const
         ImageList_Draw(images, 0, item.hDC, icon.left, icon.top, ILD_TRANSPARENT);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, RGB(0, 0, 0));
-    const int columns = std::min(Header_GetItemCount(ListView_GetHeader(item.hwndItem)), kMostColumns);
-    for (int column = 0; column < columns; ++column) {
-        RECT cell = {};
-        ListView_GetSubItemRect(item.hwndItem, item.itemID, column, LVIR_LABEL, &cell);
-        cell.left += kTextInset;
-        wchar_t text[MAX_PATH] = {};
-        ListView_GetItemText(item.hwndItem, item.itemID, column, text, MAX_PATH);
-        DrawTextW(item.hDC, text, -1, &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    }
+    DrawListRowTexts(item);
 }
 
 void CReplaygifView::ClosePlayer()

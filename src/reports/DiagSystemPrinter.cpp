@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int kPrintDialogTemplate = 1538;  // the system's print dialog
-constexpr uint32_t kPrintFailedTextId = shell_text::kPrintFailed;
 
 PrintSinkFactory& SinkFactory()
 {
@@ -126,7 +125,7 @@ bool PrintReport(CDiagSystemPrinter& printer)
     if (!printer.SetupPrinter() || printer.PrintDocument())
         return true;
     const std::wstring text =
-        ResGetStringOr(kPrintFailedTextId, L"Printing failed! The report was not printed, please check the printer.");
+        ResGetStringOr(shell_text::kPrintFailed, L"Printing failed! The report was not printed, please check the printer.");
     ShowMessageBox(GetActiveWindow(), text, L"", MB_OK);
     return false;
 }

@@ -52,10 +52,7 @@ std::wstring Text(uint32_t id, const wchar_t* english)
     return text.empty() ? english : text;
 }
 
-std::wstring CheckFailedText()
-{
-    return L"The update service could not be reached.";
-}
+constexpr const wchar_t* kCheckFailedText = L"The update service could not be reached.";
 
 // The edit control breaks lines only at CR LF.
 std::wstring WithWindowsLineEnds(const std::wstring& text)
@@ -159,7 +156,7 @@ void CUpdateDlg::CheckForUpdates()
             *offer = client.FetchProductList(serial, language, 3);
         })) {
         m_offerRequest.reset();
-        m_failure = CheckFailedText();
+        m_failure = kCheckFailedText;
         SetState(UPDATE_STATE::NoUpdate);
         return;
     }
@@ -172,7 +169,7 @@ void CUpdateDlg::OnOfferFetched(WPARAM ticket)
         return;
     const auto offer = std::move(m_offerRequest);
     if (!*offer) {
-        m_failure = CheckFailedText();
+        m_failure = kCheckFailedText;
         SetState(UPDATE_STATE::NoUpdate);
         return;
     }
